@@ -1,0 +1,30 @@
+#pragma once
+// Whole-key operations on open handles: recursive copy, recursive delete, typed value walk.
+// They know nothing of the store's layout.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/win_handles.h"
+
+namespace corvana {
+
+// Empty before a read; text for REG_SZ/REG_EXPAND_SZ/REG_MULTI_SZ, a number for the DWORD types,
+// the raw bytes for every other type.
+using RegData = std::variant<std::monostate, std::string, std::uint32_t, std::vector<std::uint8_t>>;
+
+// Copies every value of hSource into hTarget, then every sub-key recursively. hSource is taken
+// over and closed before the call returns; hTarget stays the caller's. The caller must make sure
+// that hTarget does not lie inside hSource.
+bool CopyRegKey(RegKey hSource, HKEY hTarget);
+
+// Deletes SubKey below hParent with everything below it; True when SubKey itself is gone.
+bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey);
+
+// Reads the value at Index of hKey; 0 when read, else the registry's code (259 past the end).
+long EnumRegValue(HKEY hKey, long Index, std::string& Name, RegData& Data, DWORD& Type);
+
+}  // namespace corvana

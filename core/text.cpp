@@ -1,0 +1,25 @@
+#include "core/text.h"
+
+#include <windows.h>
+
+namespace corvana {
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                        static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+bool IsSameOrBelowPath(const std::string& path, const std::string& ancestor) {
+  if (path.size() < ancestor.size()) return false;
+  if (!EqualsNoCase(path.substr(0, ancestor.size()), ancestor)) return false;
+  return path.size() == ancestor.size() || path[ancestor.size()] == '\\';
+}
+
+std::string UpperCase(const std::string& text) {
+  std::string out = text;
+  if (!out.empty()) CharUpperBuffA(out.data(), static_cast<DWORD>(out.size()));
+  return out;
+}
+
+}  // namespace corvana

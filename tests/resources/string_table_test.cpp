@@ -1,0 +1,57 @@
+// The program's German texts reach it only through the string table, so every text with a
+// fixed wording must come back from LoadStringA exactly, in the bytes of code page 1252:
+// a lost blank, accelerator or umlaut here shows up in every window and message.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+struct ExpectedString {
+    UINT id;
+    std::string_view text;
+};
+
+constexpr ExpectedString kExpectedStrings[] = {
+#include "expected_strings.inc"
+};
+
+// Umlauts and blanks are invisible in a plain diff; the bytes make a mismatch readable.
+std::string HexBytes(std::string_view text) {
+    std::string hex;
+    for (unsigned char byte : text) {
+        std::array<char, 4> digits{};
+        std::snprintf(digits.data(), digits.size(), "%02X ", byte);
+        hex += digits.data();
+    }
+    if (!hex.empty()) {
+        hex.pop_back();
+    }
+    return hex;
+}
+
+TEST(StringTable, EveryFixedTextLoadsByteForByte) {
+    const HINSTANCE module = GetModuleHandleA(nullptr);
+    for (const ExpectedString& expected : kExpectedStrings) {
+        std::array<char, 4096> buffer{};
+        const int length =
+            LoadStringA(module, expected.id, buffer.data(), static_cast<int>(buffer.size()));
+        if (length <= 0) {
+            ADD_FAILURE() << "id " << expected.id << " is missing from the string table";
+            continue;
+        }
+        const std::string_view actual(buffer.data(), static_cast<size_t>(length));
+        if (actual != expected.text) {
+            ADD_FAILURE() << "id " << expected.id << "\n  loaded:   \"" << actual << "\" ["
+                          << HexBytes(actual) << "]\n  expected: \"" << expected.text << "\" ["
+                          << HexBytes(expected.text) << "]";
+        }
+    }
+}
+
+}  // namespace
