@@ -1,0 +1,80 @@
+#include "support/message_box_watcher.h"
+
+#include <algorithm>
+
+namespace corvana::test {
+namespace {
+
+std::string WindowText(HWND wnd) {
+  char buf[2048] = {};
+  GetWindowTextA(wnd, buf, sizeof buf);
+  return buf;
+}
+
+struct Found {
+  std::vector<HWND> boxes;
+};
+
+BOOL CALLBACK CollectBoxes(HWND wnd, LPARAM param) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  char cls[64] = {};
+  GetClassNameA(wnd, cls, sizeof cls);
+  if (pid == GetCurrentProcessId() && std::string(cls) == "#32770" && IsWindowVisible(wnd))
+    reinterpret_cast<Found*>(param)->boxes.push_back(wnd);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectStaticText(HWND wnd, LPARAM param) {
+  char cls[64] = {};
+  GetClassNameA(wnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Static") == 0) {
+    std::string text = WindowText(wnd);
+    auto* out = reinterpret_cast<std::string*>(param);
+    if (!text.empty()) *out += (out->empty() ? "" : "\n") + text;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+MessageBoxWatcher::MessageBoxWatcher(int button) : button_(button), thread_([this] { run(); }) {}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+  stop_ = true;
+  thread_.join();
+}
+
+std::vector<SeenMessageBox> MessageBoxWatcher::seen() const {
+  std::lock_guard lock(mutex_);
+  return seen_;
+}
+
+void MessageBoxWatcher::clear() {
+  std::lock_guard lock(mutex_);
+  seen_.clear();
+}
+
+void MessageBoxWatcher::run() {
+  while (!stop_) {
+    Found found;
+    EnumWindows(CollectBoxes, reinterpret_cast<LPARAM>(&found));
+    for (HWND box : found.boxes) {
+      {
+        std::lock_guard lock(mutex_);
+        if (std::find(answered_.begin(), answered_.end(), box) != answered_.end() && IsWindow(box)) continue;
+      }
+      std::string text;
+      EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+      {
+        std::lock_guard lock(mutex_);
+        seen_.push_back({WindowText(box), text});
+        answered_.push_back(box);
+      }
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(button_.load(), BN_CLICKED), 0);
+    }
+    Sleep(20);
+  }
+}
+
+}  // namespace corvana::test
