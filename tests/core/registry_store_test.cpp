@@ -103,19 +103,13 @@ TEST_F(StoreTest, WalksOfAnEmptyFolderAndOfAMissingStoreEndAtOnce) {
 
 TEST_F(StoreTest, SubKeyThatCannotBeOpenedGivesEmptyName) {
   MakeFolder("T");
-  MakeFolder("T\\Locked");
-  // Deny this user read access to the child; the walk must report it as of no kind.
-  RegKey child = OpenKey(HKEY_CURRENT_USER, StoreKeyPath("T\\Locked"));
-  SECURITY_DESCRIPTOR sd;
-  InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
-  ACL acl;
-  InitializeAcl(&acl, sizeof acl, ACL_REVISION);
-  SetSecurityDescriptorDacl(&sd, TRUE, &acl, FALSE);
-  if (RegSetKeySecurity(child.get(), DACL_SECURITY_INFORMATION, &sd) != ERROR_SUCCESS)
-    GTEST_SKIP() << "the registry here keeps no key security";
-  child.reset();
-  if (OpenStoreKey("T\\Locked")) GTEST_SKIP() << "the registry here does not enforce key security";
-  EXPECT_THAT(Walk(EnumNextFolder, "T"), ElementsAre(""));
+  MakeFolder("T\\Open");
+  RegKey folder = OpenStoreKey("T");
+  ASSERT_TRUE(test::MakeDanglingLink(folder.get(), "Locked"));
+  EXPECT_THAT(Walk(EnumNextFolder, "T"), ElementsAre("", "Open"));
+  EXPECT_THAT(Walk(EnumNextVncConnection, "T"), ElementsAre("", ""));
+  EXPECT_TRUE(HasSubFolders("T"));
+  test::RemoveDanglingLink(folder.get(), "Locked");
 }
 
 TEST_F(StoreTest, RenameMovesEverythingAndRefusesExistingTargets) {

@@ -98,27 +98,29 @@ TEST_F(RegistryTreeTest, DeleteRemovesTheWholeTree) {
 
 TEST_F(RegistryTreeTest, AnUndeletableChildFailsItsAncestorsAndTheRestGoes) {
   Make("Doomed\\A");
-  Make("Doomed\\B\\Stuck");
+  RegKey b = Make("Doomed\\B");
   Make("Doomed\\C");
-  // Open the stuck key without delete rights for everyone: deny DELETE through its DACL.
-  RegKey stuck = Open("Doomed\\B\\Stuck");
-  SECURITY_DESCRIPTOR sd;
-  InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
-  ACL acl;
-  InitializeAcl(&acl, sizeof acl, ACL_REVISION);
-  SetSecurityDescriptorDacl(&sd, TRUE, &acl, FALSE);
-  bool secured = RegSetKeySecurity(stuck.get(), DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
-  stuck.reset();
-  if (!secured || !Open("Doomed\\B\\Stuck").get()) {
-    // Without key security the stuck child is stood in by keeping it open while deleting,
-    // which the registry here does not prevent either; nothing to show then.
-    if (!secured) GTEST_SKIP() << "the registry here keeps no key security";
-  }
-  if (DeleteRegKeyRecursive(root_.get(), "Doomed\\B\\Stuck")) GTEST_SKIP() << "security not enforced on delete";
+  ASSERT_TRUE(test::MakeDanglingLink(b.get(), "Stuck"));
   EXPECT_FALSE(DeleteRegKeyRecursive(root_.get(), "Doomed"));
   EXPECT_TRUE(Open("Doomed"));
+  EXPECT_TRUE(Open("Doomed\\B")) << "the parent of the stuck child stays";
   EXPECT_FALSE(Open("Doomed\\A"));
   EXPECT_FALSE(Open("Doomed\\C"));
+  test::RemoveDanglingLink(b.get(), "Stuck");
+  EXPECT_TRUE(DeleteRegKeyRecursive(root_.get(), "Doomed"));
+}
+
+TEST_F(RegistryTreeTest, CopySkipsAChildThatCannotBeOpened) {
+  RegKey src = Make("Src");
+  Make("Src\\Good");
+  ASSERT_TRUE(test::MakeDanglingLink(src.get(), "Bad"));
+  RegKey target = Make("Dst");
+  HKEY raw = nullptr;
+  RegOpenKeyA(root_.get(), "Src", &raw);
+  EXPECT_TRUE(CopyRegKey(RegKey(raw), target.get()));
+  EXPECT_TRUE(Open("Dst\\Good"));
+  EXPECT_FALSE(Open("Dst\\Bad"));
+  test::RemoveDanglingLink(src.get(), "Bad");
 }
 
 TEST_F(RegistryTreeTest, EnumRegValueReadsEachValueAndEndsWith259) {

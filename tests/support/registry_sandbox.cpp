@@ -32,4 +32,26 @@ RegistrySandbox::~RegistrySandbox() {
   RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
 }
 
+bool MakeDanglingLink(HKEY parent, const std::string& name) {
+  HKEY link = nullptr;
+  if (RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK | REG_OPTION_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &link, nullptr) != ERROR_SUCCESS)
+    return false;
+  const wchar_t target[] = L"\\Registry\\Machine\\Software\\VNCCorvanaTestsNoSuchKey";
+  LONG rc = RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
+                           sizeof target - sizeof(wchar_t));
+  RegCloseKey(link);
+  return rc == ERROR_SUCCESS;
+}
+
+void RemoveDanglingLink(HKEY parent, const std::string& name) {
+  HKEY link = nullptr;
+  if (RegOpenKeyExA(parent, name.c_str(), REG_OPTION_OPEN_LINK, KEY_ALL_ACCESS, &link) != ERROR_SUCCESS) return;
+  using NtDeleteKeyFn = LONG(WINAPI*)(HANDLE);
+  auto ntDeleteKey =
+      reinterpret_cast<NtDeleteKeyFn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")));
+  if (ntDeleteKey) ntDeleteKey(link);
+  RegCloseKey(link);
+}
+
 }  // namespace corvana::test

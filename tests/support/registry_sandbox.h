@@ -23,4 +23,11 @@ class RegistrySandbox {
   int roots_;
 };
 
+// A sub-key that the registry lists but can neither open nor delete: a volatile symbolic link
+// to a key that does not exist. It stands in for a key this user has no rights to, which
+// Wine's registry does not enforce.
+bool MakeDanglingLink(HKEY parent, const std::string& name);
+// Removes such a link again (the sandbox cannot delete it by name).
+void RemoveDanglingLink(HKEY parent, const std::string& name);
+
 }  // namespace corvana::test
