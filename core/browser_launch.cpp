@@ -1,0 +1,29 @@
+#include "core/browser_launch.h"
+
+#include <windows.h>
+
+#include "core/message_box.h"
+#include "core/process_start.h"
+#include "core/registry_value.h"
+
+namespace corvana {
+namespace {
+
+constexpr int kBrowserNotStartedId = 1059;
+
+}  // namespace
+
+void LaunchDefaultBrowser(const std::string& Url) {
+  RegKey htm = OpenKey(HKEY_CLASSES_ROOT, ".htm");
+  std::string programId = htm ? ReadStringValue(htm.get(), "") : std::string();
+  RegKey command = programId.empty() ? RegKey() : OpenKey(HKEY_CLASSES_ROOT, programId + "\\shell\\open\\command");
+  std::string commandLine = command ? ReadStringValue(command.get(), "") : std::string();
+  if (commandLine.empty()) {
+    ShowMessageId(kBrowserNotStartedId, MB_OK | MB_ICONERROR, kProductTitle);
+    return;
+  }
+  // Placeholders such as %1 stay as they are: the address follows after one blank.
+  StartCommandLine(commandLine + " " + Url, SW_SHOWNORMAL);
+}
+
+}  // namespace corvana
