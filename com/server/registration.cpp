@@ -1,0 +1,90 @@
+#include "com/server/registration.h"
+
+#include <oleauto.h>
+#include <olectl.h>
+
+#include "com/server/module.h"
+#include "com/server/type_library.h"
+#include "core/win_handles.h"
+
+namespace corvana::com {
+namespace {
+
+std::string GuidText(const GUID& guid) {
+  wchar_t wide[40] = {};
+  StringFromGUID2(guid, wide, 40);
+  char text[40] = {};
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  return text;
+}
+
+// Creates HKEY_CLASSES_ROOT\path and sets its default value (when given) and one named value.
+bool SetKey(const std::string& path, const std::string* value, const char* name = nullptr,
+            const std::string* named = nullptr) {
+  RegKey key;
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  auto set = [&](const char* valueName, const std::string& data) {
+    return RegSetValueExA(key.get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+  };
+  if (value && !set(nullptr, *value)) return false;
+  if (name && named && !set(name, *named)) return false;
+  return true;
+}
+
+bool DeleteTree(const std::string& path) {
+  LONG rc = RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
+  if (rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND) {
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, path.c_str());  // RegDeleteTree empties a key but may leave it
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+HRESULT RegisterControl(const ControlRegistration& control) {
+  std::string path = ThisModulePath();
+  if (path.empty()) return E_UNEXPECTED;
+
+  ComPtr<ITypeLib> lib;
+  HRESULT hr = LoadModuleTypeLib(lib);
+  if (FAILED(hr)) return hr;
+  std::wstring widePath(MAX_PATH, L'\0');
+  widePath.resize(GetModuleFileNameW(ThisModule(), widePath.data(), MAX_PATH));
+  hr = RegisterTypeLib(lib.Get(), widePath.data(), nullptr);
+  if (FAILED(hr)) return hr;
+
+  const std::string clsKey = "CLSID\\" + GuidText(control.clsid);
+  const std::string clsid = GuidText(control.clsid);
+  const std::string apartment = "Apartment";
+  const std::string version = std::to_string(control.typeLibMajor) + "." + std::to_string(control.typeLibMinor);
+  const std::string misc = std::to_string(control.miscStatus);
+  const std::string zero = "0";
+  const std::string bitmap = path + ", " + std::to_string(control.toolboxBitmapId);
+  const std::string typeLib = GuidText(control.typeLib);
+  bool ok = SetKey(control.progId, &control.progId) && SetKey(control.progId + "\\CLSID", &clsid) &&
+            SetKey(clsKey, &control.progId) && SetKey(clsKey + "\\ProgID", &control.progId) &&
+            SetKey(clsKey + "\\InprocServer32", &path, "ThreadingModel", &apartment) &&
+            SetKey(clsKey + "\\Control", nullptr) && SetKey(clsKey + "\\MiscStatus", &zero) &&
+            SetKey(clsKey + "\\MiscStatus\\1", &misc) && SetKey(clsKey + "\\ToolboxBitmap32", &bitmap) &&
+            SetKey(clsKey + "\\TypeLib", &typeLib) && SetKey(clsKey + "\\Version", &version);
+  if (!ok) {
+    UnregisterControl(control);
+    return SELFREG_E_CLASS;
+  }
+  return S_OK;
+}
+
+HRESULT UnregisterControl(const ControlRegistration& control) {
+  bool ok = DeleteTree("CLSID\\" + GuidText(control.clsid)) && DeleteTree(control.progId);
+  HRESULT hr = UnRegisterTypeLib(control.typeLib, control.typeLibMajor, control.typeLibMinor, control.typeLibLocale,
+                                 SYS_WIN32);
+  // Not registered (any more) is what unregistration wants.
+  if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) return hr;
+  return ok ? S_OK : SELFREG_E_CLASS;
+}
+
+}  // namespace corvana::com
