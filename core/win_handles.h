@@ -1,5 +1,7 @@
 #pragma once
 // Owning wrappers for Win32 handles: every handle a routine opens is closed on every path.
+// Winsock 2 before windows.h: without WIN32_LEAN_AND_MEAN the latter brings the old winsock.h.
+#include <winsock2.h>
 #include <windows.h>
 
 #include <utility>
@@ -100,6 +102,14 @@ struct LibraryTraits {
   static void close(HMODULE h) noexcept { FreeLibrary(h); }
 };
 using LibraryHandle = UniqueHandle<LibraryTraits>;
+
+struct SocketTraits {
+  using handle_type = SOCKET;
+  static SOCKET none() noexcept { return INVALID_SOCKET; }
+  static bool valid(SOCKET s) noexcept { return s != INVALID_SOCKET; }
+  static void close(SOCKET s) noexcept { closesocket(s); }
+};
+using Socket = UniqueHandle<SocketTraits>;
 
 // A DC from GetDC, released to its window.
 class WindowDc {
