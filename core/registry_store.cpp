@@ -6,6 +6,28 @@
 
 namespace corvana {
 
+bool IsValidItemName(const std::string& Name) { return !Name.empty() && Name.find('\\') == std::string::npos; }
+
+std::string JoinItemPath(const std::string& FolderPath, const std::string& Name) {
+  return FolderPath.empty() ? Name : FolderPath + "\\" + Name;
+}
+
+namespace {
+
+std::string ParentOfPath(const std::string& ItemPath) {
+  const auto slash = ItemPath.rfind('\\');
+  return slash == std::string::npos ? std::string() : ItemPath.substr(0, slash);
+}
+
+// A rename keeps the item in its folder: a new name holding "\" would address another key.
+bool IsRenameInPlace(const std::string& OldPath, const std::string& NewPath) {
+  const auto slash = NewPath.rfind('\\');
+  const std::string name = slash == std::string::npos ? NewPath : NewPath.substr(slash + 1);
+  return IsValidItemName(name) && EqualsNoCase(ParentOfPath(NewPath), ParentOfPath(OldPath));
+}
+
+}  // namespace
+
 std::string StoreKeyPath(const std::string& ItemPath) {
   return ItemPath.empty() ? std::string(ProductKey) : std::string(ProductKey) + "\\" + ItemPath;
 }
@@ -107,15 +129,16 @@ bool MoveStoreKey(const std::string& SourcePath, const std::string& TargetPath) 
   return root && DeleteRegKeyRecursive(root.get(), SourcePath);
 }
 
-bool RenameFolderKey(const std::string& NewPath, const std::string& OldPath) { return MoveStoreKey(OldPath, NewPath); }
+bool RenameFolderKey(const std::string& NewPath, const std::string& OldPath) {
+  return IsRenameInPlace(OldPath, NewPath) && MoveStoreKey(OldPath, NewPath);
+}
 
 bool RenameConnectionKey(const std::string& OldPath, const std::string& NewPath) {
-  return MoveStoreKey(OldPath, NewPath);
+  return IsRenameInPlace(OldPath, NewPath) && MoveStoreKey(OldPath, NewPath);
 }
 
 bool MoveConnectionToFolder(const ListItemRef& Item, const std::string& FolderPath) {
-  std::string target = FolderPath.empty() ? Item.Text : FolderPath + "\\" + Item.Text;
-  return MoveStoreKey(Item.Key, target);
+  return IsValidItemName(Item.Text) && MoveStoreKey(Item.Key, JoinItemPath(FolderPath, Item.Text));
 }
 
 void DeleteKeyTree(const std::string& ItemPath) {

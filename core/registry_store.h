@@ -17,6 +17,13 @@ inline constexpr long kEnumNoMoreEntries = 234;
 // Value names that tell the kinds of keys apart.
 inline constexpr const char* kIsFolderValue = "IsFolder";
 inline constexpr const char* kPcAWFileValue = "pcAWfile";
+// The plug-in list's key at the top level.
+inline constexpr const char* kPluginListKey = "Plugins";
+
+// A name that addresses exactly one key: not empty and without "\".
+bool IsValidItemName(const std::string& Name);
+// The ItemPath of Name inside FolderPath ("" is the top level).
+std::string JoinItemPath(const std::string& FolderPath, const std::string& Name);
 
 // The full key path of an ItemPath ("" names ProductKey itself).
 std::string StoreKeyPath(const std::string& ItemPath);

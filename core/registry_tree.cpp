@@ -39,12 +39,16 @@ bool SetValueLike(HKEY target, const std::string& name, DWORD type, const RegDat
 
 }  // namespace
 
-bool CopyRegKey(RegKey hSource, HKEY hTarget) {
+void CopyRegValues(HKEY hSource, HKEY hTarget) {
   std::string name;
   RegData data;
   DWORD type = 0;
-  for (long index = 0; EnumRegValue(hSource.get(), index, name, data, type) == 0; ++index)
+  for (long index = 0; EnumRegValue(hSource, index, name, data, type) == 0; ++index)
     SetValueLike(hTarget, name, type, data);
+}
+
+bool CopyRegKey(RegKey hSource, HKEY hTarget) {
+  CopyRegValues(hSource.get(), hTarget);
 
   for (DWORD index = 0;; ++index) {
     std::string child;

@@ -21,6 +21,9 @@ using RegData = std::variant<std::monostate, std::string, std::uint32_t, std::ve
 // that hTarget does not lie inside hSource.
 bool CopyRegKey(RegKey hSource, HKEY hTarget);
 
+// Copies every value of hSource into hTarget (the first half of CopyRegKey); no sub-keys.
+void CopyRegValues(HKEY hSource, HKEY hTarget);
+
 // Deletes SubKey below hParent with everything below it; True when SubKey itself is gone.
 bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey);
 
