@@ -48,6 +48,7 @@ HRESULT TrayNotification::Create(REFIID iid, void** out) {
 
 TrayNotification::TrayNotification(com::ComPtr<ITypeInfo> dispatchInfo, com::ComPtr<ITypeInfo> classInfo)
     : TypeInfoDispatch(std::move(dispatchInfo)),
+      InvisibleOleObject(CLSID_KW_TrayNotification, kTrayMiscStatus),
       classInfo_(std::move(classInfo)),
       events_(*this, DIID___KW_TrayNotification),
       propertyNotify_(*this, IID_IPropertyNotifySink),
@@ -166,68 +167,6 @@ HRESULT TrayNotification::GetGUID(DWORD kind, GUID* out) {
     return E_INVALIDARG;
   }
   *out = DIID___KW_TrayNotification;
-  return S_OK;
-}
-
-HRESULT TrayNotification::SetClientSite(IOleClientSite* site) {
-  site_ = site;
-  return S_OK;
-}
-
-HRESULT TrayNotification::GetClientSite(IOleClientSite** site) {
-  if (!site) return E_POINTER;
-  *site = site_.Get();
-  if (*site) (*site)->AddRef();
-  return S_OK;
-}
-
-HRESULT TrayNotification::GetMoniker(DWORD, DWORD, IMoniker** out) {
-  if (out) *out = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT TrayNotification::GetClipboardData(DWORD, IDataObject** out) {
-  if (out) *out = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT TrayNotification::EnumVerbs(IEnumOLEVERB** out) {
-  if (out) *out = nullptr;
-  return OLE_S_USEREG;
-}
-
-HRESULT TrayNotification::GetUserType(DWORD, LPOLESTR* out) {
-  if (out) *out = nullptr;
-  return OLE_S_USEREG;
-}
-
-HRESULT TrayNotification::SetExtent(DWORD aspect, SIZEL* size) {
-  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-  if (!size) return E_POINTER;
-  extent_ = *size;
-  return S_OK;
-}
-
-HRESULT TrayNotification::GetExtent(DWORD aspect, SIZEL* size) {
-  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-  if (!size) return E_POINTER;
-  *size = extent_;
-  return S_OK;
-}
-
-HRESULT TrayNotification::Advise(IAdviseSink*, DWORD* cookie) {
-  if (cookie) *cookie = 0;
-  return OLE_E_ADVISENOTSUPPORTED;
-}
-
-HRESULT TrayNotification::EnumAdvise(IEnumSTATDATA** out) {
-  if (out) *out = nullptr;
-  return OLE_E_ADVISENOTSUPPORTED;
-}
-
-HRESULT TrayNotification::GetMiscStatus(DWORD, DWORD* status) {
-  if (!status) return E_POINTER;
-  *status = kTrayMiscStatus;
   return S_OK;
 }
 

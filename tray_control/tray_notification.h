@@ -10,6 +10,7 @@
 #include "com/server/com_object.h"
 #include "com/server/connection_point.h"
 #include "com/server/dispatch.h"
+#include "com/server/invisible_ole_object.h"
 #include "tray_control/tray_callback_window.h"
 #include "tray_control/tray_icon_record.h"
 
@@ -24,7 +25,7 @@ inline constexpr DISPID kDispidTrayIconClickEx = 2;
 class TrayNotification final : public com::TypeInfoDispatch<_KW_TrayNotification>,
                                public IConnectionPointContainer,
                                public IProvideClassInfo2,
-                               public IOleObject,
+                               public com::InvisibleOleObject,
                                public IPersistPropertyBag {
  public:
   // The class factory's entry: a new control with one reference, as the interface asked for.
@@ -54,29 +55,6 @@ class TrayNotification final : public com::TypeInfoDispatch<_KW_TrayNotification
   HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override;
   HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* out) override;
 
-  // IOleObject: only what an invisible, never-activated control needs.
-  HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override;
-  HRESULT STDMETHODCALLTYPE GetClientSite(IOleClientSite** site) override;
-  HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR, LPCOLESTR) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE Close(DWORD) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE SetMoniker(DWORD, IMoniker*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** out) override;
-  HRESULT STDMETHODCALLTYPE InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD, IDataObject** out) override;
-  HRESULT STDMETHODCALLTYPE DoVerb(LONG, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB** out) override;
-  HRESULT STDMETHODCALLTYPE Update() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE IsUpToDate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetUserClassID(CLSID* out) override { return GetClassID(out); }
-  HRESULT STDMETHODCALLTYPE GetUserType(DWORD, LPOLESTR* out) override;
-  HRESULT STDMETHODCALLTYPE SetExtent(DWORD aspect, SIZEL* size) override;
-  HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, SIZEL* size) override;
-  HRESULT STDMETHODCALLTYPE Advise(IAdviseSink*, DWORD* cookie) override;
-  HRESULT STDMETHODCALLTYPE Unadvise(DWORD) override { return OLE_E_NOCONNECTION; }
-  HRESULT STDMETHODCALLTYPE EnumAdvise(IEnumSTATDATA** out) override;
-  HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD aspect, DWORD* status) override;
-  HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
-
   // IPersistPropertyBag
   HRESULT STDMETHODCALLTYPE GetClassID(CLSID* out) override;
   HRESULT STDMETHODCALLTYPE InitNew() override;
@@ -91,8 +69,6 @@ class TrayNotification final : public com::TypeInfoDispatch<_KW_TrayNotification
   com::ComPtr<ITypeInfo> classInfo_;
   com::ConnectionPoint events_;
   com::ConnectionPoint propertyNotify_;
-  com::ComPtr<IOleClientSite> site_;
-  SIZEL extent_{};
   bool enabled_ = true;
   TrayIconRecord record_;
   TrayCallbackWindow window_;

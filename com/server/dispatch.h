@@ -11,6 +11,12 @@
 
 namespace corvana::com {
 
+// DispInvoke on instance, except that an object passed by value for a parameter of a plain type
+// (a number, a text, a Boolean) is passed as its default value: a picture as its handle. Wine's
+// type-info Invoke coerces numbers and texts to the parameter's type, but refuses objects.
+HRESULT InvokeThroughTypeInfo(void* instance, ITypeInfo* info, DISPID id, WORD flags, DISPPARAMS* params,
+                              VARIANT* result, EXCEPINFO* excep, UINT* argError);
+
 template <class I>
 class TypeInfoDispatch : public I {
  public:
@@ -33,7 +39,8 @@ class TypeInfoDispatch : public I {
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO* excep, UINT* argError) override {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-    return DispInvoke(static_cast<I*>(this), typeInfo_.Get(), id, flags, params, result, excep, argError);
+    return InvokeThroughTypeInfo(static_cast<I*>(this), typeInfo_.Get(), id, flags, params, result, excep,
+                                 argError);
   }
 
  protected:

@@ -80,10 +80,15 @@ HRESULT RegisterControl(const ControlRegistration& control) {
 
 HRESULT UnregisterControl(const ControlRegistration& control) {
   bool ok = DeleteTree("CLSID\\" + GuidText(control.clsid)) && DeleteTree(control.progId);
-  HRESULT hr = UnRegisterTypeLib(control.typeLib, control.typeLibMajor, control.typeLibMinor, control.typeLibLocale,
-                                 SYS_WIN32);
-  // Not registered (any more) is what unregistration wants.
-  if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) return hr;
+  // A library that is not registered (any more) is what unregistration wants.
+  BSTR registeredPath = nullptr;
+  if (SUCCEEDED(QueryPathOfRegTypeLib(control.typeLib, control.typeLibMajor, control.typeLibMinor,
+                                      control.typeLibLocale, &registeredPath))) {
+    SysFreeString(registeredPath);
+    HRESULT hr = UnRegisterTypeLib(control.typeLib, control.typeLibMajor, control.typeLibMinor,
+                                   control.typeLibLocale, SYS_WIN32);
+    if (FAILED(hr)) return hr;
+  }
   return ok ? S_OK : SELFREG_E_CLASS;
 }
 
