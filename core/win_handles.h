@@ -103,6 +103,15 @@ struct LibraryTraits {
 };
 using LibraryHandle = UniqueHandle<LibraryTraits>;
 
+// A file of the 16-bit compatible calls (_lopen, _lcreat).
+struct LegacyFileTraits {
+  using handle_type = HFILE;
+  static HFILE none() noexcept { return HFILE_ERROR; }
+  static bool valid(HFILE h) noexcept { return h != HFILE_ERROR; }
+  static void close(HFILE h) noexcept { _lclose(h); }
+};
+using LegacyFile = UniqueHandle<LegacyFileTraits>;
+
 struct SocketTraits {
   using handle_type = SOCKET;
   static SOCKET none() noexcept { return INVALID_SOCKET; }
