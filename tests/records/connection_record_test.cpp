@@ -348,6 +348,24 @@ TEST_F(ConnectionRecordTest, UpdateRefusesABackslashNameAndAVanishedConnection) 
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(ConnectionRecordTest, RenameThatCannotFinishIsReported) {
+  const ConnectionRecord old = SampleRecord(kTrue);
+  ASSERT_TRUE(CreateConnectionKey(old));
+  const std::string path = "Filialen\\Nord\\Kasse 3";
+  RegKey key = OpenStoreKey(path);
+  ASSERT_TRUE(test::MakeDanglingLink(key.get(), "Gesperrt"));  // a child that cannot be deleted
+  ConnectionRecord renamed = old;
+  renamed.ConnectionName = "Kasse 4";
+  EXPECT_FALSE(UpdateConnectionKey(old, renamed));
+  test::RemoveDanglingLink(key.get(), "Gesperrt");
+  auto seen = Messages();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].title, kApplicationTitle);
+  EXPECT_EQ(seen[0].text, LoadResString(3014));
+  // The copy stays whole, so nothing of the connection is lost.
+  EXPECT_EQ(Read("Filialen\\Nord\\Kasse 4").Host, "10.0.0.3");
+}
+
 TEST_F(ConnectionRecordTest, DeleteRefusesAnIncompleteConnection) {
   ASSERT_TRUE(CreateConnectionKey(SampleRecord(kTrue)));
   const std::string path = "Filialen\\Nord\\Kasse 3";
@@ -361,6 +379,7 @@ TEST_F(ConnectionRecordTest, DeleteRefusesAnIncompleteConnection) {
     EXPECT_EQ(Value(path, "ViewOnly"), "1");
     WriteSubKeyDefaultValue(key.get(), part, "back");
   }
+  SetSubKey(path, "Extra", "more");  // whatever else it holds goes with it
   EXPECT_TRUE(DeleteConnectionKey(path));
   EXPECT_FALSE(PathExists(path));
   EXPECT_TRUE(PathExists("Filialen\\Nord"));
