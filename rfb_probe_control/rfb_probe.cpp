@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include "com/host/com_text.h"
+
 namespace corvana {
 namespace {
 
@@ -54,9 +56,7 @@ void RfbProbe::SetRemoteHost(const std::string& strHostName) {
 
 HRESULT RfbProbe::SetRemotePort(const std::string& strRemotePort) {
   // The platform's own text-to-number conversion, as an assignment of the text to a number does.
-  int length = MultiByteToWideChar(CP_ACP, 0, strRemotePort.c_str(), -1, nullptr, 0);
-  std::wstring wide(length > 0 ? length : 1, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, strRemotePort.c_str(), -1, wide.data(), length);
+  std::wstring wide = com::ToWide(strRemotePort);
   LONG number = 0;
   HRESULT hr = VarI4FromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &number);
   if (FAILED(hr)) return hr;
