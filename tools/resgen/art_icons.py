@@ -84,8 +84,9 @@ def list_connection(size):
     # the remote desktop on the screen: a little window
     paint(c, rect(4, 4, 9.5, 7.5), WHITE, outline=NAVY)
     paint(c, rect(4, 4, 9.5, 5), NAVY)
-    # network link to the lower right
-    paint(c, stroke(11.5, 11.5, 14.5, 14.5, 1.6), YELLOW, outline=OLIVE)
+    # the remote mouse pointer over it
+    paint(c, polygon([(8.6, 5.6), (8.6, 9.6), (9.6, 8.7), (10.6, 9.6), (11.4, 9.2), (10.4, 8.2), (11.6, 7.8)]),
+          WHITE, outline=BLACK)
     return c
 
 
@@ -140,11 +141,13 @@ def header_arrow(size, up):
 
 def tool_new(size):
     c = _canvas(size)
-    page(c, 3, 2, 13, 15)
-    star = polygon([(4 + 3.8 * math.cos(k * math.pi / 4) * (1 if k % 2 == 0 else 0.35),
-                     4 + 3.8 * math.sin(k * math.pi / 4) * (1 if k % 2 == 0 else 0.35))
-                    for k in range(8)])
-    paint(c, star, YELLOW, outline=OLIVE)
+    page(c, 4, 2, 14, 15)
+    # a sparkle at the page's corner: one-pixel rays stay crisp at either size
+    spark = (255, 176, 0)
+    for (u0, v0, u1, v1) in ((3.5, 0.5, 3.5, 6.5), (0.5, 3.5, 6.5, 3.5), (1.5, 1.5, 5.5, 5.5), (5.5, 1.5, 1.5, 5.5)):
+        line_u(c, u0, v0, u1, v1, spark)
+    line_u(c, 3.5, 2.5, 3.5, 4.5, YELLOW)
+    line_u(c, 2.5, 3.5, 4.5, 3.5, YELLOW)
     return c
 
 
@@ -165,8 +168,40 @@ def tool_edit(size):
     return c
 
 
+# At 16 pixels a gear only reads when drawn pixel by pixel.
+GEAR_16 = [
+    "................",
+    "......####......",
+    "..##..#ww#..##..",
+    "..#w###wo###o#..",
+    "..##wwoooooo##..",
+    "...#wooddooo#...",
+    ".###wod..#od###.",
+    ".#wwod....#oood.",
+    ".#wood....#oodd.",
+    ".###od#..#oo###.",
+    "...#ooo##ood#...",
+    "..##oooooodd##..",
+    "..#o###od###d#..",
+    "..##..#dd#..##..",
+    "......####......",
+    "................",
+]
+
+
+def pixmap(c, rows, legend):
+    for y, row in enumerate(rows):
+        assert len(row) == c.width, row
+        for x, key in enumerate(row):
+            if legend.get(key) is not None:
+                c.set(x, y, legend[key])
+
+
 def tool_options(size):
     c = _canvas(size)
+    if size == 16:
+        pixmap(c, GEAR_16, {"#": BLACK, "o": GREY, "w": WHITE, "d": DARK_GREY})
+        return c
     teeth = 8
 
     def gear(u, v):

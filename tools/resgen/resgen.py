@@ -117,7 +117,13 @@ def preview(directory, items):
             for canvas in content:
                 (small if canvas.width <= 16 else large).append(canvas)
         elif kind in ("bmp", "bmp24"):
-            if content.width > 64:
+            if name == "list_background.bmp":
+                tiled = Canvas(content.width * 4, content.height * 3)
+                for ty in range(3):
+                    for tx in range(4):
+                        tiled.blit(content, tx * content.width, ty * content.height)
+                write_file(base + ".png", formats.png(tiled, 1, checker=False))
+            elif content.width > 64:
                 write_file(base + ".png", formats.png(content, 2 if content.width < 300 else 1, checker=False))
             else:
                 small.append(content) if content.width <= 16 else large.append(content)
