@@ -287,10 +287,20 @@ TEST(RfbControl, InvisibleAtRunTimeAndSizedToItsPicture) {
   ASSERT_EQ(ole_object->GetMiscStatus(DVASPECT_CONTENT, &misc), S_OK);
   EXPECT_EQ(misc, 0x24591u);
   EXPECT_TRUE(misc & OLEMISC_INVISIBLEATRUNTIME);
+  // Its picture is the toolbox bitmap: 16 x 15 pixels, in HIMETRIC at the screen's resolution.
+  LibraryHandle library(LoadLibraryExA(RegisteredServer().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  ASSERT_TRUE(library);
+  GdiObject bitmap(LoadImageA(library.get(), MAKEINTRESOURCEA(30000), IMAGE_BITMAP, 0, 0, 0));
+  ASSERT_TRUE(bitmap);
+  BITMAP picture{};
+  ASSERT_TRUE(GetObjectA(bitmap.get(), sizeof picture, &picture));
+  EXPECT_EQ(picture.bmWidth, 16);
+  EXPECT_EQ(picture.bmHeight, 15);
+  WindowDc screen(nullptr);
   SIZEL size{};
   ASSERT_EQ(ole_object->GetExtent(DVASPECT_CONTENT, &size), S_OK);
-  EXPECT_GT(size.cx, 0);
-  EXPECT_GT(size.cy, 0);
+  EXPECT_EQ(size.cx, MulDiv(16, 2540, GetDeviceCaps(screen.get(), LOGPIXELSX)));
+  EXPECT_EQ(size.cy, MulDiv(15, 2540, GetDeviceCaps(screen.get(), LOGPIXELSY)));
   SIZEL other{5000, 5000};
   EXPECT_EQ(ole_object->SetExtent(DVASPECT_CONTENT, &other), S_OK);
   SIZEL after{};
