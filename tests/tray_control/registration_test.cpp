@@ -67,6 +67,13 @@ TEST(TrayRegistration, ClassProgIdAndTypeLibraryAreRegistered) {
   EXPECT_TRUE(KeyExists(cls + "\\Control"));
   const size_t slash = server.find_last_of('\\');
   EXPECT_EQ(server.substr(slash + 1), "KW_TrayIcon.ocx");
+
+  // The toolbox picture the registration names is in the library, and so is the type library.
+  HMODULE image = LoadLibraryExA(server.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(image, nullptr);
+  EXPECT_NE(FindResourceA(image, MAKEINTRESOURCEA(30000), MAKEINTRESOURCEA(2)), nullptr);  // RT_BITMAP
+  EXPECT_NE(FindResourceA(image, MAKEINTRESOURCEA(1), "TYPELIB"), nullptr);
+  FreeLibrary(image);
 }
 
 TEST(TrayRegistration, UnregistrationRemovesEverythingItRegistered) {
