@@ -139,7 +139,7 @@ void UpgradeRegistryLayout(const std::string& CurrentVersion, UpgradeStatusLine&
     Splash.ShowStatus(LoadResString(kUpdatingId));
     const bool converted = ConvertRegistryLayout();
     Sleep(kConversionPauseMs);
-    if (!converted) return;
+    if (!converted) return;  // nothing changed; without a new "Version" the next start tries again
     Splash.ShowStatus(LoadResString(kUpdatedId));
   } else if (version.empty()) {
     ImportStrayConnections(product.get());
