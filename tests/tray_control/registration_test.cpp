@@ -99,6 +99,7 @@ TEST(TrayRegistration, UnregistrationRemovesEverythingItRegistered) {
   FreeLibrary(library);
   // The prefix's own registration is untouched.
   EXPECT_EQ(RegisteredServerPath(), server);
+  for (const auto& key : removed) EXPECT_TRUE(KeyExists(key)) << key;
 }
 
 TEST(TrayTypeLibrary, NameVersionLocaleAndHelpString) {
