@@ -3,6 +3,7 @@
 #include <shldisp.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "com/host/com_text.h"
@@ -111,6 +112,12 @@ std::string ServerVersionText(const std::string& ProgId) {
   std::string clsid = CutAtNul(ReadSubKeyDefaultValue(progKey.get(), "CLSID"));
   if (clsid.empty()) return {};
   std::string server = CutAtNul(ReadSubKeyDefaultValue(HKEY_CLASSES_ROOT, "CLSID\\" + clsid + "\\LocalServer32"));
+  // Registrations often quote the program's path and add switches after it; the version belongs
+  // to the program alone. An unquoted path is taken whole, since it may hold blanks.
+  if (server.size() > 1 && server.front() == '"') {
+    auto close = server.find('"', 1);
+    server = server.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+  }
   if (server.empty()) return {};
   VS_FIXEDFILEINFO info = FixedFileInfo(server);
   std::string file = CutAtNul(PathEdit(server, [](char* p) { PathStripPathA(p); }));

@@ -12,7 +12,9 @@ namespace {
 
 std::string NameKey(const std::string& name) {
   std::string key = name;
-  CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
+  if (!key.empty())
+    LCMapStringA(LOCALE_SYSTEM_DEFAULT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()), key.data(),
+                 static_cast<int>(key.size()));
   return key;
 }
 
