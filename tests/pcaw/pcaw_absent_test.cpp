@@ -3,6 +3,7 @@
 // registration in a redirected HKEY_CLASSES_ROOT.
 #include <gtest/gtest.h>
 
+#include "com/host/create_object.h"
 #include "core/pcaw.h"
 #include "core/pcaw_enum.h"
 #include "core/registry_store.h"
@@ -17,6 +18,9 @@ namespace {
 using test::PcAWTest;
 
 TEST_F(PcAWTest, WithoutTheServerNothingIsInstalled) {
+  CLSID clsid;
+  ASSERT_TRUE(FAILED(com::ClassIdOf(kPcAWProgId, clsid)))
+      << "the stand-in server is registered: this program must run before its registration (ctest orders it)";
   test::ScratchFolder folder;
   const std::string file = folder.write("Daten\\Filiale 7.chf", "ComputerName=KASSE-07\n");
   CpcAW& pcaw = PcAW();
