@@ -22,10 +22,12 @@ std::optional<long> ThreeDigits(const std::vector<std::uint8_t>& chunk, std::siz
 }
 
 // Runs what is queued for this thread's windows; false once the program is asked to quit
-// (the request is put back for the host's own loop).
+// (the request is put back for the host's own loop). A window that keeps posting to itself
+// cannot hold the caller here: what is left runs in the next round.
 bool LetPendingMessagesRun() {
+  constexpr int kMaxMessagesPerRound = 10000;
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  for (int n = 0; n < kMaxMessagesPerRound && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;

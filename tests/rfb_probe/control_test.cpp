@@ -255,6 +255,20 @@ TEST(RfbControl, ShowsTheMessageForAChunkThatIsNoGreeting) {
   EXPECT_EQ(seen[0].text, "Server is not an RFB Server !");
 }
 
+// A server that accepts and then says nothing must not hold the program.
+TEST(RfbControl, GivesUpOnASilentServerAfterTenSeconds) {
+  ProbeHost host;
+  LoopbackServer server([](ServerSide& side) { side.ReadUntilPeerCloses(30000); });
+  ULONGLONG started = GetTickCount64();
+  auto result = host.control.call("GetServerVersion", "127.0.0.1", server.portText());
+  ULONGLONG took = GetTickCount64() - started;
+  ASSERT_TRUE(result) << result.error;
+  EXPECT_EQ(result.value.toString("x"), "");
+  EXPECT_GE(took, 9900u);
+  EXPECT_EQ(host.closes, std::vector<bool>{true});
+  EXPECT_EQ(server.Finish(), "");
+}
+
 // The program unloads the hidden form from VNCClose; the control must survive its own event.
 TEST(RfbControl, AHostThatLetsGoInsideVNCCloseDoesNotPullTheControlAway) {
   com::OleInitGuard ole;
