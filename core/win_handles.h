@@ -3,6 +3,7 @@
 // Winsock 2 before windows.h: without WIN32_LEAN_AND_MEAN the latter brings the old winsock.h.
 #include <winsock2.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -119,6 +120,22 @@ struct SocketTraits {
   static void close(SOCKET s) noexcept { closesocket(s); }
 };
 using Socket = UniqueHandle<SocketTraits>;
+
+struct IconTraits {
+  using handle_type = HICON;
+  static HICON none() noexcept { return nullptr; }
+  static bool valid(HICON h) noexcept { return h != nullptr; }
+  static void close(HICON h) noexcept { DestroyIcon(h); }
+};
+using IconHandle = UniqueHandle<IconTraits>;
+
+struct ImageListTraits {
+  using handle_type = HIMAGELIST;
+  static HIMAGELIST none() noexcept { return nullptr; }
+  static bool valid(HIMAGELIST h) noexcept { return h != nullptr; }
+  static void close(HIMAGELIST h) noexcept { ImageList_Destroy(h); }
+};
+using ImageListHandle = UniqueHandle<ImageListTraits>;
 
 // A DC from GetDC, released to its window.
 class WindowDc {

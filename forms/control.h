@@ -1,0 +1,118 @@
+#pragma once
+// The base of every control on a form: identity, design texts, geometry in twips, and the
+// events every windowed control raises.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "core/win_handles.h"
+#include "forms/form_declaration.h"
+
+namespace corvana::forms {
+
+class Form;
+
+// Mouse buttons as the events report them; Shift is 1 Shift, 2 Ctrl, 4 Alt.
+enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+using MouseHandler = std::function<void(int button, int shift, int x, int y)>;  // x, y in twips
+using KeyHandler = std::function<void(int& keyCode, int shift)>;                 // keyCode 0 swallows the key
+
+class Control {
+ public:
+  Control(Form& form, const ControlDecl& decl);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Form& form() const { return form_; }
+  const std::string& Name() const { return name_; }
+  int Index() const { return index_; }
+  const std::string& TypeName() const { return type_; }
+  HWND hWnd() const { return wnd_.get(); }
+  Control* Container() const { return container_; }
+
+  const std::string& Tag() const { return tag_; }
+  void SetTag(const std::string& tag) { tag_ = tag; }
+  // Controls without a caption (text boxes, lists ...) answer false and ignore SetCaption.
+  virtual bool HasCaption() const { return false; }
+  virtual std::string Caption() const { return {}; }
+  virtual void SetCaption(const std::string&) {}
+  const std::string& ToolTipText() const { return toolTip_; }
+  void SetToolTipText(const std::string& text);
+
+  // Twips, relative to the container's client area.
+  int Left() const;
+  int Top() const;
+  int Width() const;
+  int Height() const;
+  void SetLeft(int v) { Move(v, Top(), Width(), Height()); }
+  void SetTop(int v) { Move(Left(), v, Width(), Height()); }
+  void SetWidth(int v) { Move(Left(), Top(), v, Height()); }
+  void SetHeight(int v) { Move(Left(), Top(), Width(), v); }
+  virtual void Move(int left, int top, int width, int height);
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool enabled);
+  // 0 default, 9 west-east arrows, 11 hourglass, 13 arrow with hourglass ...
+  int MousePointer() const { return mousePointer_; }
+  void SetMousePointer(int pointer) { mousePointer_ = pointer; }
+  void SetFocus();
+  void Refresh();
+
+  std::function<void()> Click, DblClick, GotFocus, LostFocus;
+  MouseHandler MouseDown, MouseMove, MouseUp;
+  KeyHandler KeyDown, KeyUp;
+  std::function<void(int& keyAscii)> KeyPress;
+
+  // Called by the form, which receives what a control tells its parent.
+  virtual void Create(HWND parent) = 0;
+  virtual bool OnCommand(WORD /*code*/) { return false; }
+  virtual bool OnNotify(NMHDR* /*hdr*/, LRESULT& /*result*/) { return false; }
+  virtual void AfterFormResize() {}
+  virtual bool IsContainer() const { return false; }
+  const ControlDecl& decl() const { return decl_; }
+  int id() const { return id_; }
+
+ protected:
+  // Creates the window at the design geometry and takes it over.
+  HWND CreateChild(const char* windowClass, DWORD style, DWORD exStyle, HWND parent, const std::string& text = "");
+  // Hook for a type's own handling of its window's messages; true when handled.
+  virtual bool OnMessage(UINT /*msg*/, WPARAM /*w*/, LPARAM /*l*/, LRESULT& /*result*/) { return false; }
+  LRESULT CallDefault(UINT msg, WPARAM w, LPARAM l);
+  std::string WindowText() const;
+  std::string Extra(const char* name, const std::string& fallback = "") const;
+  int ExtraInt(const char* name, int fallback) const;
+  bool ExtraFlag(const char* name, bool fallback = false) const;
+  int PointToTwipsX(int px) const;
+  int PointToTwipsY(int py) const;
+
+  Form& form_;
+  ControlDecl decl_;
+  WindowHandle wnd_;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR ref);
+  LRESULT HandleMessage(UINT msg, WPARAM w, LPARAM l);
+  void RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l);
+  void ApplyToolTip();
+
+  std::string type_, name_;
+  int index_;
+  Control* container_ = nullptr;
+  std::string tag_, toolTip_;
+  RECT twips_{};  // geometry as last set, so whole-twip values survive the pixel grid
+  bool visible_, enabled_;
+  int mousePointer_ = 0;
+  int id_;
+  int buttonsDown_ = 0;
+};
+
+// The Windows cursor of a mouse-pointer code; null for the default (0).
+HCURSOR CursorOfPointer(int pointer);
+int ShiftState();
+
+}  // namespace corvana::forms

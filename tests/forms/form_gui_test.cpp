@@ -1,0 +1,281 @@
+#include "forms/form.h"
+
+#include <gtest/gtest.h>
+
+#include "forms/basic_controls.h"
+#include "forms/message_loop.h"
+#include "forms/timer_control.h"
+#include "forms/twips.h"
+#include "form_fixture.h"
+
+using namespace corvana::forms;
+using corvana::forms::test::Decl;
+using corvana::forms::test::PumpUntil;
+
+namespace {
+
+FormDecl ButtonForm() {
+  FormDecl f;
+  f.name = "frmButtons";
+  f.caption = "Buttons";
+  f.left = 1500;
+  f.top = 1500;
+  f.clientWidth = 6000;
+  f.clientHeight = 3000;
+  ControlDecl ok = Decl("CommandButton", "cmdOK", 600, 450, 1500, 450, "OK");
+  ok.extras["Default"] = "1";
+  ControlDecl cancel = Decl("CommandButton", "cmdCancel", 2400, 450, 1500, 450, "Abbrechen");
+  cancel.extras["Cancel"] = "1";
+  ControlDecl frame = Decl("Frame", "fraChoice", 300, 1200, 3000, 1500, "Choice");
+  f.controls = {ok, cancel, Decl("TextBox", "txtName", 4200, 450, 1500, 300), frame,
+                Decl("OptionButton", "optA", 150, 300, 1200, 300, "A"), Decl("OptionButton", "optB", 150, 700, 1200, 300, "B"),
+                Decl("CheckBox", "chkFlag", 3600, 1200, 1500, 300, "Flag")};
+  f.controls[4].container = "fraChoice";
+  f.controls[5].container = "fraChoice";
+  f.menus = {{"mnuView", -1, "&View", false, true, true,
+              {{"mnuBig", -1, "Big", false, true, true, {}}, {"mnuHidden", -1, "Hidden", false, true, true, {}}}},
+             {"mnuPopUp", -1, "popup", false, true, false, {{"mnuOpen", -1, "Open"}}}};
+  return f;
+}
+
+RECT RectInClient(HWND child, HWND form) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, form, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST(Twips, FifteenTwipsPerPixelAtNinetySixDpi) {
+  HDC dc = GetDC(nullptr);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(TwipsToPixelsX(1440), dpi);
+  EXPECT_EQ(PixelsToTwipsX(dpi), 1440);
+  if (dpi == 96) {
+    EXPECT_EQ(TwipsToPixelsX(1500), 100);
+    EXPECT_EQ(PixelsToTwipsY(7), 105);
+  }
+}
+
+class ButtonFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.Load = [this] { loadCount++; };
+    form.Show();
+    ASSERT_TRUE(form.Visible());
+    ASSERT_TRUE(PumpUntil([] { return true; }));
+  }
+  Form form{ButtonForm()};
+  int loadCount = 0;
+};
+
+TEST_F(ButtonFormTest, ControlsSitAtTheirDesignGeometry) {
+  EXPECT_EQ(loadCount, 1);
+  auto& ok = form.Get<CommandButton>("cmdOK");
+  RECT r = RectInClient(ok.hWnd(), form.hWnd());
+  EXPECT_EQ(r.left, TwipsToPixelsX(600));
+  EXPECT_EQ(r.top, TwipsToPixelsY(450));
+  EXPECT_EQ(r.right - r.left, TwipsToPixelsX(1500));
+  EXPECT_EQ(r.bottom - r.top, TwipsToPixelsY(450));
+  EXPECT_EQ(ok.Left(), 600);
+  EXPECT_EQ(ok.Width(), 1500);
+  EXPECT_EQ(form.ScaleWidth(), 6000);
+  EXPECT_EQ(form.ScaleHeight(), 3000);
+  // Children of a frame are placed inside it.
+  auto& optB = form.Get<OptionButton>("optB");
+  EXPECT_EQ(GetParent(optB.hWnd()), form.Get("fraChoice").hWnd());
+  EXPECT_EQ(optB.Top(), 700);
+}
+
+TEST_F(ButtonFormTest, WholeTwipsSurviveThePixelGrid) {
+  auto& ok = form.Get<CommandButton>("cmdOK");
+  ok.SetWidth(1460);
+  EXPECT_EQ(ok.Width(), 1460);
+  RECT r = RectInClient(ok.hWnd(), form.hWnd());
+  EXPECT_EQ(r.right - r.left, TwipsToPixelsX(1460));
+  // Moved by other means, the control reports where it really is.
+  MoveWindow(ok.hWnd(), 10, 10, 50, 20, TRUE);
+  EXPECT_EQ(ok.Width(), PixelsToTwipsX(50));
+  ok.SetHeight(-5);  // refused
+  EXPECT_EQ(ok.Height(), PixelsToTwipsY(20));
+}
+
+TEST_F(ButtonFormTest, ARealMouseClickRunsTheHandler) {
+  auto& ok = form.Get<CommandButton>("cmdOK");
+  int clicks = 0;
+  std::vector<int> downs;
+  ok.Click = [&] { ++clicks; };
+  ok.MouseDown = [&](int button, int, int, int) { downs.push_back(button); };
+  SetForegroundWindow(form.hWnd());
+  RECT r{};
+  GetWindowRect(ok.hWnd(), &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ASSERT_EQ(SendInput(2, input, sizeof(INPUT)), 2u);
+  ASSERT_TRUE(PumpUntil([&] { return clicks == 1; })) << "no click seen";
+  EXPECT_EQ(downs, std::vector<int>{kLeftButton});
+}
+
+TEST_F(ButtonFormTest, PostedMouseMessagesClickToo) {
+  auto& cancel = form.Get<CommandButton>("cmdCancel");
+  int clicks = 0;
+  cancel.Click = [&] { ++clicks; };
+  PostMessageA(cancel.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(cancel.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+}
+
+TEST_F(ButtonFormTest, EnterClicksTheDefaultButtonAndEscTheCancelButton) {
+  int ok = 0, cancel = 0;
+  form.Get<CommandButton>("cmdOK").Click = [&] { ++ok; };
+  form.Get<CommandButton>("cmdCancel").Click = [&] { ++cancel; };
+  HWND edit = form.Get("txtName").hWnd();
+  SetFocus(edit);
+  PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ok == 1; }));
+  PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(PumpUntil([&] { return cancel == 1; }));
+  EXPECT_EQ(ok, 1);
+}
+
+TEST_F(ButtonFormTest, OptionButtonsOfAContainerExcludeEachOtherAndRaiseClick) {
+  auto& a = form.Get<OptionButton>("optA");
+  auto& b = form.Get<OptionButton>("optB");
+  int clicksA = 0;
+  a.Click = [&] { ++clicksA; };
+  a.SetValue(true);
+  b.SetValue(true);
+  EXPECT_FALSE(a.Value());
+  EXPECT_EQ(SendMessageA(a.hWnd(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(b.hWnd(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageA(a.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(a.Value());
+  EXPECT_FALSE(b.Value());
+  EXPECT_EQ(clicksA, 2);
+
+  auto& flag = form.Get<CheckBox>("chkFlag");
+  int flagClicks = 0;
+  flag.Click = [&] { ++flagClicks; };
+  flag.SetValue(1);
+  flag.SetValue(1);
+  SendMessageA(flag.hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(flag.Value(), 0);
+  EXPECT_EQ(flagClicks, 2);
+}
+
+TEST_F(ButtonFormTest, MenuStatesReachTheMenuAndCommandsRaiseClick) {
+  Menu& big = form.GetMenu("mnuBig");
+  Menu& view = form.GetMenu("mnuView");
+  big.SetChecked(true);
+  EXPECT_TRUE(GetMenuState(view.popup(), big.id(), MF_BYCOMMAND) & MF_CHECKED);
+  big.SetEnabled(false);
+  EXPECT_TRUE(GetMenuState(view.popup(), big.id(), MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_EQ(GetMenuItemCount(view.popup()), 2);
+  form.GetMenu("mnuHidden").SetVisible(false);
+  EXPECT_EQ(GetMenuItemCount(view.popup()), 1);
+  // The hidden popup menu is not in the menu bar.
+  EXPECT_EQ(GetMenuItemCount(::GetMenu(form.hWnd())), 1);
+  int opened = 0;
+  form.GetMenu("mnuOpen").Click = [&] { ++opened; };
+  PostMessageA(form.hWnd(), WM_COMMAND, MAKEWPARAM(form.GetMenu("mnuOpen").id(), 0), 0);
+  EXPECT_TRUE(PumpUntil([&] { return opened == 1; }));
+}
+
+TEST_F(ButtonFormTest, QueryUnloadCanKeepTheFormAndUnloadFollowsIt) {
+  int cancelNext = 1, modeSeen = -1, unloads = 0;
+  form.QueryUnload = [&](int& cancel, int mode) {
+    cancel = cancelNext;
+    modeSeen = mode;
+  };
+  form.Unload = [&](int&) { ++unloads; };
+  SendMessageA(form.hWnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(form.Loaded());
+  EXPECT_EQ(modeSeen, kFormControlMenu);
+  EXPECT_EQ(unloads, 0);
+  cancelNext = 0;
+  EXPECT_TRUE(form.UnloadForm());
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(modeSeen, kFormCode);
+  EXPECT_EQ(unloads, 1);
+  // Loading again starts from the declaration.
+  form.LoadForm();
+  EXPECT_EQ(loadCount, 2);
+  EXPECT_EQ(form.Get<CommandButton>("cmdOK").Width(), 1500);
+}
+
+FormDecl TimerForm() {
+  FormDecl f;
+  f.name = "frmModal";
+  f.caption = "Modal";
+  f.borderStyle = BorderStyle::FixedDialog;
+  ControlDecl timer = Decl("Timer", "Timer1");
+  timer.extras["Interval"] = "50";
+  f.controls = {timer};
+  return f;
+}
+
+TEST(ModalForm, ReturnsWhenHiddenAndTheOwnerWaitedMeanwhile) {
+  Form owner(ButtonForm());
+  owner.Show();
+  Form dialog(TimerForm());
+  bool ownerDisabledWhileShown = false;
+  HWND ownerOfDialog = nullptr;
+  int ticks = 0;
+  dialog.Load = [&] {
+    dialog.Get<Timer>("Timer1").Tick = [&] {
+      ++ticks;
+      ownerDisabledWhileShown = !IsWindowEnabled(owner.hWnd());
+      ownerOfDialog = GetWindow(dialog.hWnd(), GW_OWNER);
+      dialog.Hide();
+    };
+  };
+  dialog.Show(ShowMode::Modal, &owner);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_TRUE(ownerDisabledWhileShown);
+  EXPECT_EQ(ownerOfDialog, owner.hWnd());
+  EXPECT_TRUE(IsWindowEnabled(owner.hWnd()));
+  EXPECT_TRUE(dialog.Loaded());
+  EXPECT_FALSE(dialog.Visible());
+}
+
+TEST(ModalForm, UnloadingItselfFromItsOwnHandlerReturnsSafely) {
+  Form owner(ButtonForm());
+  owner.Show();
+  Form dialog(TimerForm());
+  int unloads = 0;
+  dialog.Unload = [&](int&) { ++unloads; };
+  dialog.Load = [&] { dialog.Get<Timer>("Timer1").Tick = [&] { dialog.UnloadForm(); }; };
+  dialog.Show(ShowMode::Modal, &owner);
+  EXPECT_FALSE(dialog.Loaded());
+  EXPECT_EQ(unloads, 1);
+  EXPECT_TRUE(IsWindowEnabled(owner.hWnd()));
+}
+
+TEST(TimerControl, TicksWhileEnabledOnly) {
+  Form form(TimerForm());
+  int ticks = 0;
+  form.Load = [&] { form.Get<Timer>("Timer1").Tick = [&] { ++ticks; }; };
+  form.Show();
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+  auto& timer = form.Get<Timer>("Timer1");
+  timer.SetEnabled(false);
+  int seen = ticks;
+  // A tick already queued when the timer was switched off is not raised.
+  SendMessageA(form.hWnd(), WM_TIMER, static_cast<WPARAM>(timer.id()), 0);
+  EXPECT_EQ(ticks, seen);
+}
+
+TEST(DoEvents, RunsWhatIsPendingAndReturns) {
+  Form form(ButtonForm());
+  form.Show();
+  int opened = 0;
+  form.GetMenu("mnuOpen").Click = [&] { ++opened; };
+  for (int i = 0; i < 3; ++i) PostMessageA(form.hWnd(), WM_COMMAND, MAKEWPARAM(form.GetMenu("mnuOpen").id(), 0), 0);
+  DoEvents();
+  EXPECT_EQ(opened, 3);
+}
+
+}  // namespace
