@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "avi_clip.h"
 #include "core/resource_files.h"
@@ -56,6 +57,14 @@ TEST(Clips, AreCompleteRle8AvisAtTheirPace) {
     // Something moves: no two neighbouring frames are the same, the last one leading to the first.
     for (size_t i = 0; i < clip.frames.size(); ++i) {
       EXPECT_NE(clip.frames[i], clip.frames[(i + 1) % clip.frames.size()]) << "frames " << i << " and next";
+    }
+    // A transparent animation control takes the top left pixel of the first frame as the
+    // colour to leave out: it must be the background, in every corner of every frame.
+    const COLORREF background = clip.Pixel(0, 0, 0);
+    for (size_t i = 0; i < clip.frames.size(); ++i) {
+      for (auto [x, y] : {std::pair{0, 0}, {271, 0}, {0, 59}, {271, 59}}) {
+        EXPECT_EQ(clip.Pixel(i, x, y), background) << "frame " << i << " at " << x << "," << y;
+      }
     }
   }
 }

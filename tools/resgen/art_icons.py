@@ -4,7 +4,7 @@ toolbox bitmaps. Each is drawn on a 16-unit grid and comes out at 16 or 32 pixel
 import math
 
 from raster import (BLACK, BLUE, CYAN, DARK_GREY, DEEP_BLUE, FOLDER, FOLDER_DARK, FOLDER_EDGE, GREEN,
-                    GREY, LIME, MAROON, NAVY, OLIVE, PAPER, RED, TEAL, WHITE, YELLOW, Canvas, ellipse,
+                    GREY, LIME, MAROON, NAVY, OLIVE, PAPER, RED, TEAL, WHITE, YELLOW, Canvas, Shape, ellipse,
                     line_u, paint, polygon, rect, stroke)
 
 
@@ -211,7 +211,6 @@ def tool_options(size):
         tooth = (math.cos(a * teeth) > 0.2)
         return r <= (6.6 if tooth else 5.2)
 
-    from raster import Shape
     shape = Shape(gear, (1, 1, 15, 15)) - ellipse(8, 8, 2.1, 2.1)
     paint(c, shape, GREY, outline=BLACK)
     paint(c, ellipse(8, 8, 3.6, 3.6) - ellipse(8, 8, 2.1, 2.1), (160, 160, 160))
