@@ -159,6 +159,16 @@ void Frame::Create(HWND parent) {
   CreateChild("BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, caption_);
 }
 
+bool Frame::OnMessage(UINT msg, WPARAM w, LPARAM, LRESULT& result) {
+  // A group box paints only its frame; holding controls, it must paint what lies inside too.
+  if (msg != WM_ERASEBKGND) return false;
+  RECT rc{};
+  GetClientRect(hWnd(), &rc);
+  FillRect(reinterpret_cast<HDC>(w), &rc, GetSysColorBrush(COLOR_BTNFACE));
+  result = 1;
+  return true;
+}
+
 void ListBox::Create(HWND parent) {
   DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (ExtraFlag("Sorted")) style |= LBS_SORT;

@@ -95,6 +95,9 @@ class Frame : public CaptionControl {
   using CaptionControl::CaptionControl;
   bool IsContainer() const override { return true; }
   void Create(HWND parent) override;
+
+ protected:
+  bool OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) override;
 };
 
 class ListBox : public Control {

@@ -74,6 +74,8 @@ class Control {
   virtual bool OnNotify(NMHDR* /*hdr*/, LRESULT& /*result*/) { return false; }
   virtual void AfterFormResize() {}
   virtual bool IsContainer() const { return false; }
+  // Put below the other controls of its container once the form is built.
+  virtual bool BehindSiblings() const { return false; }
   const ControlDecl& decl() const { return decl_; }
   int id() const { return id_; }
 

@@ -178,6 +178,10 @@ void Form::LoadForm() {
     controls_.push_back(std::move(control));
     raw->Create(raw->Container() ? raw->Container()->hWnd() : wnd);
   }
+  // Each new window goes below its siblings, so the declaration order is the tab order.
+  for (auto& c : controls_)
+    if (c->BehindSiblings() && c->hWnd())
+      SetWindowPos(c->hWnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   auto scope = EnterDispatch();
   if (Load) Load();
 }

@@ -43,6 +43,8 @@ class TabStrip : public Control {
 
   void Create(HWND parent) override;
   bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+  // Its pages lie on it as its siblings.
+  bool BehindSiblings() const override { return true; }
 
  private:
   std::vector<TabRef> tabs_;

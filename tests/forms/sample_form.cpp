@@ -1,0 +1,200 @@
+// Shows a main window and a dialog built the way the program's windows are, for a screenshot:
+// writes the file named by its first argument once both are drawn, and ends when the file
+// named by its second argument appears (or after a minute).
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "forms/bar_controls.h"
+#include "forms/basic_controls.h"
+#include "forms/form.h"
+#include "forms/image_list.h"
+#include "forms/list_view.h"
+#include "forms/localize_form.h"
+#include "forms/message_loop.h"
+#include "forms/progress_controls.h"
+#include "forms/tab_strip.h"
+#include "forms/tree_view.h"
+#include "form_fixture.h"
+#include "resources/resource_ids.h"
+
+using namespace corvana::forms;
+using corvana::forms::test::Decl;
+
+namespace {
+
+ControlDecl Images(const char* name, int size, std::vector<ImageDecl> images) {
+  ControlDecl d = Decl("ImageList", name);
+  d.extras["ImageWidth"] = d.extras["ImageHeight"] = std::to_string(size);
+  d.images = std::move(images);
+  return d;
+}
+
+FormDecl MainDecl() {
+  FormDecl f;
+  f.name = "frmMain";
+  f.caption = "VNC Corvana";
+  f.left = 300;
+  f.top = 300;
+  f.clientWidth = 10500;
+  f.clientHeight = 6600;
+  f.controls.push_back(Images("imgLstTreeView", 16, {{"close", IDI_TREE_CLOSE, true}, {"open", IDI_TREE_OPEN, true}}));
+  f.controls.push_back(Images("imgLstSmall", 16,
+                              {{"folder", IDI_LIST_FOLDER, true}, {"connection", IDI_LIST_CONNECTION, true},
+                               {"pcaw", IDI_LIST_PCAW, true}}));
+  f.controls.push_back(Images("imglColHeaders", 16, {{"asc", IDI_HEADER_ASC, true}, {"des", IDI_HEADER_DES, true}}));
+  f.controls.push_back(Images("imglToolbar", 16,
+                              {{"new", IDI_TOOLBAR_NEW, true}, {"delete", IDI_TOOLBAR_DELETE, true},
+                               {"edit", IDI_TOOLBAR_EDIT, true}, {"options", IDI_TOOLBAR_OPTIONS, true},
+                               {"list", IDI_TOOLBAR_LIST, true}, {"largeicons", IDI_TOOLBAR_LARGEICONS, true},
+                               {"smallicons", IDI_TOOLBAR_SMALLICONS, true}, {"details", IDI_TOOLBAR_DETAILS, true},
+                               {"import", IDI_TOOLBAR_IMPORT, true}, {"info", IDI_TOOLBAR_INFO, true}}));
+  ControlDecl bar = Decl("Toolbar", "Toolbar1");
+  for (auto [key, tip] : {std::pair{"new", "132"}, {"delete", "133"}, {"edit", "134"}, {"", ""}, {"options", "135"},
+                          {"", ""}, {"list", "136"}, {"largeicons", "137"}, {"smallicons", "138"}, {"details", "139"},
+                          {"", ""}, {"import", "1033"}, {"info", "141"}})
+    bar.buttons.push_back({key, tip, key, *key ? 0 : 3, true});
+  f.controls.push_back(bar);
+  f.controls.push_back(Decl("TreeView", "tvMain", 0, 480, 3300, 5700));
+  ControlDecl list = Decl("ListView", "lstItems", 3390, 480, 7110, 5700);
+  list.extras["View"] = "3";
+  list.columns = {{"Name", "", "143", 2200}, {"Rechner", "", "144", 2000}, {"Display", "", "145", 1300},
+                  {"Port", "", "1006", 1300}};
+  f.controls.push_back(list);
+  ControlDecl status = Decl("StatusBar", "StatusBar1");
+  status.panels = {{"status", "3 Objekt(e)", 2400, false, true}, {"file", "", 2400, true, true}};
+  f.controls.push_back(status);
+  f.menus = {{"mnuDatei", -1, "3005", false, true, true, {{"mnuDateiNew", -1, "3025"}, {"mnuSep", -1, "-"}, {"mnuEnd", -1, "3006"}}},
+             {"mnuAnsicht", -1, "3007", false, true, true,
+              {{"mnuBigSymbols", -1, "3008"}, {"mnuShowSbar", -1, "3009", true}, {"mnuShowBackground", -1, "3040"}}}};
+  return f;
+}
+
+FormDecl DialogDecl() {
+  FormDecl f;
+  f.name = "dlgOptions";
+  f.caption = "Global Options";
+  f.left = 11100;
+  f.top = 1500;
+  f.clientWidth = 5400;
+  f.clientHeight = 4560;
+  f.borderStyle = BorderStyle::FixedDialog;
+  ControlDecl tabs = Decl("TabStrip", "tbsOptions", 120, 120, 5160, 3720);
+  tabs.tabs = {{"VNC", "", "122", ""}, {"Java", "", "2013", ""}, {"General", "", "2014", ""}};
+  f.controls.push_back(tabs);
+  f.controls.push_back(Decl("Frame", "fraEncoding", 300, 540, 2400, 1380, "", "102"));
+  int top = 270;
+  for (auto [name, tag] : {std::pair{"optHextile", "103"}, {"optCoRRE", "104"}, {"optRaw", "106"}}) {
+    ControlDecl o = Decl("OptionButton", name, 150, top, 2100, 270, "", tag);
+    o.container = "fraEncoding";
+    f.controls.push_back(o);
+    top += 330;
+  }
+  f.controls.push_back(Decl("Frame", "fraMouse", 2850, 540, 2250, 1380, "", "129"));
+  top = 270;
+  for (auto [name, tag] : {std::pair{"chkEmulate3Buttons", "112"}, {"chkSwapMouse", "113"}}) {
+    ControlDecl c = Decl("CheckBox", name, 150, top, 2000, 450, "", tag);
+    c.extras["Value"] = top == 270 ? "1" : "0";
+    c.container = "fraMouse";
+    f.controls.push_back(c);
+    top += 500;
+  }
+  f.controls.push_back(Decl("Label", "lblViewer", 300, 2100, 4800, 240, "", "128"));
+  f.controls.push_back(Decl("TextBox", "txtLocationOfVNCviewer", 300, 2370, 3900, 300, "C:\\Programme\\vncviewer.exe"));
+  f.controls.push_back(Decl("CommandButton", "cmdFindVNCViewer", 4290, 2370, 810, 300, "..."));
+  ControlDecl bar = Decl("ProgressBar", "pbar", 300, 3000, 4800, 240);
+  f.controls.push_back(bar);
+  ControlDecl ok = Decl("CommandButton", "cmdOK", 2760, 4020, 1200, 360, "OK", "130");
+  ok.extras["Default"] = "1";
+  ControlDecl cancel = Decl("CommandButton", "cmdCancel", 4080, 4020, 1200, 360, "Cancel", "120");
+  cancel.extras["Cancel"] = "1";
+  f.controls.push_back(ok);
+  f.controls.push_back(cancel);
+  return f;
+}
+
+void FillMain(Form& main) {
+  auto& tree = main.Get<TreeView>("tvMain");
+  auto& list = main.Get<ListView>("lstItems");
+  auto& bar = main.Get<Toolbar>("Toolbar1");
+  tree.SetImageList(&main.Get<ImageList>("imgLstTreeView"));
+  list.SetSmallIcons(&main.Get<ImageList>("imgLstSmall"));
+  list.SetColumnHeaderIcons(&main.Get<ImageList>("imglColHeaders"));
+  bar.SetImageList(&main.Get<ImageList>("imglToolbar"));
+  for (const char* top : {"Zentrale", "Kunden", "Server"}) {
+    auto node = tree.AddNode(nullptr, kLast, top, top, "close", "open");
+    tree.AddNode(node, kChild, "", "");
+  }
+  auto customers = tree.NodeByKey("Kunden");
+  tree.Expand = [&tree](const NodeRef& node) {
+    while (node->Children() > 0) tree.RemoveNode(node->Child());
+    for (const char* sub : {"Nord", "West"}) tree.AddNode(node, kChild, node->Key() + "\\" + sub, sub, "close", "open");
+  };
+  customers->SetExpanded(true);
+  tree.NodeByKey("Kunden\\Nord")->SetSelected(true);
+  struct Row {
+    const char* name;
+    const char* host;
+    const char* display;
+    const char* icon;
+    const char* tag;
+  } rows[] = {{"Archiv", "", "", "folder", "F"},
+              {"Buchhaltung", "buch01", "0", "connection", ""},
+              {"Lager", "lager-pc", "1", "connection", ""},
+              {"Empfang", "empfang", "2", "connection", ""},
+              {"Filiale Hamburg", "HH-PC07", "TCP/IP", "pcaw", "PCAW"}};
+  for (auto& r : rows) {
+    auto item = list.AddItem(std::string("Kunden\\Nord\\") + r.name, r.name, r.icon, r.icon);
+    item->SetTag(r.tag);
+    if (*r.host) item->SetSubItem(1, r.host);
+    if (*r.display) item->SetSubItem(2, r.display);
+  }
+  list.ItemByKey("Kunden\\Nord\\Lager")->SetForeColor(RGB(0, 0, 255));
+  list.ItemByKey("Kunden\\Nord\\Empfang")->SetSelected(true);
+  list.Column(1)->SetIcon("asc");
+  list.SetSorted(true);
+  bar.ButtonByKey("edit")->SetEnabled(false);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 2;
+  const std::string ready = argv[1], stop = argv[2];
+  // The German texts come from the string table, as in the program.
+  Form main(MainDecl());
+  main.Load = [&] {
+    LocalizeForm(main);
+    FillMain(main);
+  };
+  main.Show();
+  Form dialog(DialogDecl());
+  dialog.Load = [&] {
+    LocalizeForm(dialog);
+    dialog.Get<OptionButton>("optHextile").SetValue(true);
+    dialog.Get<ProgressBar>("pbar").SetValue(60);
+  };
+  dialog.Show(ShowMode::Modeless, &main);
+  // A few rounds of painting before the picture is taken.
+  for (int i = 0; i < 20; ++i) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    DoEvents();
+  }
+  if (getenv("SAMPLE_DEBUG"))
+    for (auto& c : dialog.Controls()) {
+      RECT r{};
+      GetWindowRect(c->hWnd(), &r);
+      std::printf("%s %p vis=%d parent=%p %ld,%ld-%ld,%ld\n", c->Name().c_str(), (void*)c->hWnd(), IsWindowVisible(c->hWnd()),
+                  (void*)GetParent(c->hWnd()), r.left, r.top, r.right, r.bottom);
+    }
+  main.Refresh();
+  dialog.Refresh();
+  if (FILE* f = std::fopen(ready.c_str(), "w")) std::fclose(f);
+  DWORD start = GetTickCount();
+  while (GetFileAttributesA(stop.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 60000) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    DoEvents();
+  }
+  return 0;
+}
