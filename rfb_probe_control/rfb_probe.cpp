@@ -48,8 +48,10 @@ std::optional<RfbVersion> ParseRfbGreeting(const std::vector<std::uint8_t>& chun
   return RfbVersion{*major, *minor};
 }
 
-RfbProbe::RfbProbe(RfbProbeEvents& events, DWORD timeoutMs)
-    : events_(events), timeoutMs_(timeoutMs), msWsock_(*this) {}
+void ShowNotRfbMessage(const char* text) { MessageBoxA(GetActiveWindow(), text, kLibraryTitle, MB_OK); }
+
+RfbProbe::RfbProbe(RfbProbeEvents& events, DWORD timeoutMs, NotRfbAnnouncer announce)
+    : events_(events), timeoutMs_(timeoutMs), announce_(std::move(announce)), msWsock_(*this) {}
 
 void RfbProbe::SetRemoteHost(const std::string& strHostName) {
   host_ = strHostName;
@@ -109,7 +111,13 @@ void RfbProbe::DataArrival(long) {
   if (versionReceived_) return;  // later server messages are not read
   std::optional<RfbVersion> version = ParseRfbGreeting(chunk);
   if (!version) {
-    MessageBoxA(GetActiveWindow(), kNotRfbServerMessage, kLibraryTitle, MB_OK);
+    // The message box lets socket messages run, so a server that keeps sending would open one
+    // box inside the other until the stack gives out: a chunk that comes while the message is
+    // still open is examined all the same, but not announced again.
+    if (messageOpen_) return;
+    messageOpen_ = true;
+    announce_(kNotRfbServerMessage);
+    messageOpen_ = false;
     return;
   }
   major_ = version->major;

@@ -4,6 +4,7 @@
 #include "rfb_probe_control/winsock_control.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,13 +32,19 @@ class RfbProbeEvents {
 // The text shown for a chunk that is no greeting.
 inline constexpr const char* kNotRfbServerMessage = "Server is not an RFB Server !";
 
+// Tells the user that a chunk was no greeting; returns once the user has seen it.
+using NotRfbAnnouncer = std::function<void(const char* text)>;
+// The message box (OK button, the library's name as title).
+void ShowNotRfbMessage(const char* text);
+
 class RfbProbe : private WinsockEvents {
  public:
   // A server that accepts and then neither greets nor closes would otherwise hold the caller's
   // wait for ever; after this long the probe gives up.
   static constexpr DWORD kDefaultTimeoutMs = 10000;
 
-  explicit RfbProbe(RfbProbeEvents& events, DWORD timeoutMs = kDefaultTimeoutMs);
+  explicit RfbProbe(RfbProbeEvents& events, DWORD timeoutMs = kDefaultTimeoutMs,
+                    NotRfbAnnouncer announce = ShowNotRfbMessage);
 
   long VNC_Authentication() const { return 0; }
   void SetRemoteHost(const std::string& strHostName);
@@ -63,6 +70,7 @@ class RfbProbe : private WinsockEvents {
 
   RfbProbeEvents& events_;
   DWORD timeoutMs_;
+  NotRfbAnnouncer announce_;
   std::string host_;
   std::string port_;
   long major_ = 0;
@@ -70,6 +78,7 @@ class RfbProbe : private WinsockEvents {
   std::string version_;
   bool versionReceived_ = false;
   bool probing_ = false;
+  bool messageOpen_ = false;
   WinsockControl msWsock_;
 };
 

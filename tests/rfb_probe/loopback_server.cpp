@@ -62,6 +62,23 @@ bool ServerSide::ReadUntilPeerCloses(DWORD timeoutMs) {
   }
 }
 
+bool ServerSide::ReadUntil(const std::function<bool(const std::string&)>& done, DWORD timeoutMs) {
+  ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  char buffer[4096];
+  for (;;) {
+    {
+      std::lock_guard lock(owner_.mutex_);
+      if (done(owner_.received_)) return true;
+    }
+    ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return false;
+    if (!Readable(s_, static_cast<DWORD>(deadline - now))) continue;
+    int n = recv(s_, buffer, sizeof buffer, 0);
+    if (n <= 0) return false;
+    owner_.Record(buffer, n);
+  }
+}
+
 void ServerSide::ShutdownSend() { shutdown(s_, SD_SEND); }
 
 LoopbackServer::LoopbackServer(Script script, DWORD acceptTimeoutMs)

@@ -24,6 +24,9 @@ class ServerSide {
   bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
   // Records what the client sends until it closes its side, at most timeoutMs; false on time-out.
   bool ReadUntilPeerCloses(DWORD timeoutMs = 10000);
+  // Records what the client sends until done(everything received so far) holds, at most
+  // timeoutMs; false on time-out or when the client closes first.
+  bool ReadUntil(const std::function<bool(const std::string&)>& done, DWORD timeoutMs = 10000);
   // Ends the server's sending side; the client sees the connection closed.
   void ShutdownSend();
 

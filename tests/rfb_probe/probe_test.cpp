@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "loopback_server.h"
 #include "support/message_box_watcher.h"
 
@@ -95,15 +97,35 @@ TEST(RfbProbe, EchoesWhatFollowsTheGreetingInTheSameChunk) {
   EXPECT_EQ(server.Finish(), chunk);
 }
 
+BOOL CALLBACK CollectOpenBox(HWND wnd, LPARAM param) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  char cls[16] = {};
+  GetClassNameA(wnd, cls, sizeof cls);
+  if (pid == GetCurrentProcessId() && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(wnd))
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(wnd);
+  return TRUE;
+}
+
+// The message boxes of this process that are open now.
+std::vector<HWND> OpenBoxes() {
+  std::vector<HWND> boxes;
+  EnumWindows(CollectOpenBox, reinterpret_cast<LPARAM>(&boxes));
+  return boxes;
+}
+
 TEST(RfbProbe, ExaminesEachChunkByItselfSoASplitGreetingYieldsNothing) {
   MessageBoxWatcher watcher;
-  auto boxes = [&watcher](std::size_t n) { return [&watcher, n] { return watcher.seen().size() >= n; }; };
+  // Seen and answered: the message for the first part is gone again.
+  auto answered = [&watcher](std::size_t n) {
+    return [&watcher, n] { return watcher.seen().size() >= n && OpenBoxes().empty(); };
+  };
   LoopbackServer server([&](ServerSide& side) {
     side.Send("RFB 0");
     // The second part goes out only once the first was examined alone.
-    if (!side.WaitUntil(boxes(1))) return;
+    if (!side.WaitUntil(answered(1))) return;
     side.Send("03.008\n");
-    if (!side.WaitUntil(boxes(2))) return;
+    if (!side.WaitUntil(answered(2))) return;
     side.ShutdownSend();
     side.ReadUntilPeerCloses();
   });
@@ -120,6 +142,67 @@ TEST(RfbProbe, ExaminesEachChunkByItselfSoASplitGreetingYieldsNothing) {
     EXPECT_EQ(box.text, "Server is not an RFB Server !");
     EXPECT_EQ(box.title, "Pinglet");
   }
+  EXPECT_EQ(events.closes, std::vector<bool>{true});
+}
+
+// The message box lets socket messages run: a greeting that arrives while it is open is taken.
+TEST(RfbProbe, AGreetingWhileTheMessageIsOpenIsStillTaken) {
+  MessageBoxWatcher watcher(0);  // records the box but presses nothing
+  const std::string greeting = "RFB 003.008\n";
+  std::size_t openWhenAnswered = 0;
+  LoopbackServer server([&](ServerSide& side) {
+    side.Send("RFB 0");
+    if (!side.WaitUntil([] { return OpenBoxes().size() == 1; })) return;
+    side.Send(greeting);
+    bool echoed = side.ReadUntil([&](const std::string& got) { return got == greeting; });
+    openWhenAnswered = echoed ? OpenBoxes().size() : 0;
+    side.WaitUntil([&] { return !watcher.seen().empty(); });
+    for (HWND box : OpenBoxes()) PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    side.ReadUntilPeerCloses();
+  });
+  RecordedCloses events;
+  RfbProbe probe(events);
+  std::string result;
+  ASSERT_EQ(probe.GetServerVersion("127.0.0.1", server.portText(), result), S_OK);
+  EXPECT_EQ(server.Finish(), greeting);
+  EXPECT_EQ(result, "3.8");
+  EXPECT_EQ(openWhenAnswered, 1u);
+  EXPECT_EQ(watcher.seen().size(), 1u);
+}
+
+// A server that keeps sending while the message is open must not open message after message,
+// each inside the one before.
+TEST(RfbProbe, AChunkWhileTheMessageIsOpenIsNotAnnouncedAgain) {
+  std::atomic<bool> firstShown{false};
+  int announced = 0;
+  RfbProbe* running = nullptr;
+  auto announce = [&](const char* text) {
+    EXPECT_STREQ(text, "Server is not an RFB Server !");
+    if (++announced > 1) return;
+    firstShown = true;
+    // As the message box does: let messages run, here until the server's close was seen, so
+    // the chunk before it was examined while this message was open.
+    ULONGLONG deadline = GetTickCount64() + 10000;
+    while (running->State() != static_cast<long>(WinsockState::Closing) && GetTickCount64() < deadline) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+  };
+  LoopbackServer server([&](ServerSide& side) {
+    side.Send("RFB 0");
+    if (!side.WaitUntil([&] { return firstShown.load(); })) return;
+    side.Send("03.0");
+    side.ShutdownSend();
+    side.ReadUntilPeerCloses();
+  });
+  RecordedCloses events;
+  RfbProbe probe(events, RfbProbe::kDefaultTimeoutMs, announce);
+  running = &probe;
+  std::string result = "unset";
+  ASSERT_EQ(probe.GetServerVersion("127.0.0.1", server.portText(), result), S_OK);
+  EXPECT_EQ(result, "");
+  EXPECT_EQ(announced, 1);
   EXPECT_EQ(events.closes, std::vector<bool>{true});
 }
 
