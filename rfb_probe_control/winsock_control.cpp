@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "com/server/module.h"
+
 namespace corvana {
 namespace {
 
@@ -11,18 +13,11 @@ constexpr const char* kWindowClass = "PingletWinsockWindow";
 // One socket event reads at most this much; the rest raises the next event.
 constexpr std::size_t kMaxReadPerEvent = 64 * 1024;
 
-// The module this code lives in: the control library, or a test program linking it.
-HINSTANCE ThisModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&ThisModule), &module);
-  return module;
-}
-
 }  // namespace
 
 WinsockControl::WinsockControl(WinsockEvents& events) : events_(events) {
-  HINSTANCE module = ThisModule();
+  // The hidden window's class belongs to the library (or the test program) this code is in.
+  HINSTANCE module = com::ThisModule();
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;

@@ -35,19 +35,16 @@ const std::string kTypeLibKey = std::string("TypeLib\\") + kLibId;
 const std::string kInterfaceKey = "Interface\\{BDB8E04A-0CD2-4220-BEC5-A02806F5CFD5}";
 
 bool KeyExists(const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
+  RegKey key;
+  return RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
 std::string ValueOf(const std::string& path, const char* name = nullptr) {
   char buffer[1024] = {};
   DWORD size = sizeof buffer - 1, type = 0;
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return "<missing>";
-  LONG rc = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(key);
+  RegKey key;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return "<missing>";
+  LONG rc = RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
   return rc == ERROR_SUCCESS && type == REG_SZ ? buffer : "<missing>";
 }
 
