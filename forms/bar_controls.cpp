@@ -98,7 +98,12 @@ void Toolbar::Fit() {
 
 void Toolbar::AfterFormResize() { Fit(); }
 
-bool Toolbar::OnCommand(WORD) { return false; }
+bool Toolbar::OnCommand(WORD, WORD id) {
+  ToolbarButtonRef button = Button(id - kFirstButtonId + 1);
+  if (!button) return false;
+  if (ButtonClick) ButtonClick(button);
+  return true;
+}
 
 bool Toolbar::OnNotify(NMHDR* hdr, LRESULT& result) {
   switch (hdr->code) {

@@ -56,7 +56,7 @@ class Toolbar : public Control {
   std::function<void(const ToolbarButtonRef&)> ButtonClick;
 
   void Create(HWND parent) override;
-  bool OnCommand(WORD code) override;
+  bool OnCommand(WORD code, WORD id) override;
   bool OnNotify(NMHDR* hdr, LRESULT& result) override;
   void AfterFormResize() override;
 

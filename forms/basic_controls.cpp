@@ -18,7 +18,7 @@ void Label::Create(HWND parent) {
   CreateChild("STATIC", style, ex, parent, caption_);
 }
 
-bool Label::OnCommand(WORD code) {
+bool Label::OnCommand(WORD code, WORD) {
   if (code == STN_CLICKED && Click) Click();
   if (code == STN_DBLCLK && DblClick) DblClick();
   return code == STN_CLICKED || code == STN_DBLCLK;
@@ -84,7 +84,7 @@ void TextBox::SetSelection(int start, int length) {
   if (wnd_) SendMessageA(wnd_.get(), EM_SETSEL, start, start + length);
 }
 
-bool TextBox::OnCommand(WORD code) {
+bool TextBox::OnCommand(WORD code, WORD) {
   if (code != EN_CHANGE) return false;
   if (Change) Change();
   return true;
@@ -94,7 +94,7 @@ void CommandButton::Create(HWND parent) {
   CreateChild("BUTTON", WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, parent, caption_);
 }
 
-bool CommandButton::OnCommand(WORD code) {
+bool CommandButton::OnCommand(WORD code, WORD) {
   if (code != BN_CLICKED) return false;
   if (Click) Click();
   return true;
@@ -114,7 +114,7 @@ void CheckBox::SetValue(int value) {
   if (Click) Click();
 }
 
-bool CheckBox::OnCommand(WORD code) {
+bool CheckBox::OnCommand(WORD code, WORD) {
   if (code != BN_CLICKED) return false;
   // A click goes from checked or greyed to unchecked, and from unchecked to checked.
   SetValue(value_ == 0 ? 1 : 0);
@@ -149,7 +149,7 @@ void OptionButton::SetValue(bool value) {
   if (changed && Click) Click();
 }
 
-bool OptionButton::OnCommand(WORD code) {
+bool OptionButton::OnCommand(WORD code, WORD) {
   if (code != BN_CLICKED) return false;
   SetValue(true);
   return true;
@@ -208,7 +208,7 @@ void ListBox::SetListIndex(int index) {
   if (Click) Click();
 }
 
-bool ListBox::OnCommand(WORD code) {
+bool ListBox::OnCommand(WORD code, WORD) {
   if (code == LBN_SELCHANGE && Click) Click();
   if (code == LBN_DBLCLK && DblClick) DblClick();
   return code == LBN_SELCHANGE || code == LBN_DBLCLK;

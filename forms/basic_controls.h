@@ -23,7 +23,7 @@ class Label : public CaptionControl {
  public:
   using CaptionControl::CaptionControl;
   void Create(HWND parent) override;
-  bool OnCommand(WORD code) override;
+  bool OnCommand(WORD code, WORD id) override;
 };
 
 class TextBox : public Control {
@@ -42,7 +42,7 @@ class TextBox : public Control {
   std::function<void()> Change;
 
   void Create(HWND parent) override;
-  bool OnCommand(WORD code) override;
+  bool OnCommand(WORD code, WORD id) override;
 
  private:
   std::string text_ = decl_.text;
@@ -55,7 +55,7 @@ class CommandButton : public CaptionControl {
   bool Default() const { return default_; }
   bool Cancel() const { return cancel_; }
   void Create(HWND parent) override;
-  bool OnCommand(WORD code) override;
+  bool OnCommand(WORD code, WORD id) override;
 
  private:
   bool default_ = ExtraFlag("Default");
@@ -69,7 +69,7 @@ class CheckBox : public CaptionControl {
   int Value() const;
   void SetValue(int value);
   void Create(HWND parent) override;
-  bool OnCommand(WORD code) override;
+  bool OnCommand(WORD code, WORD id) override;
 
  private:
   int value_ = ExtraInt("Value", 0);
@@ -82,7 +82,7 @@ class OptionButton : public CaptionControl {
   bool Value() const { return value_; }
   void SetValue(bool value);
   void Create(HWND parent) override;
-  bool OnCommand(WORD code) override;
+  bool OnCommand(WORD code, WORD id) override;
 
  private:
   void Show();
@@ -112,7 +112,7 @@ class ListBox : public Control {
   int ListIndex() const;
   void SetListIndex(int index);
   void Create(HWND parent) override;
-  bool OnCommand(WORD code) override;
+  bool OnCommand(WORD code, WORD id) override;
 };
 
 }  // namespace corvana::forms

@@ -70,7 +70,7 @@ class Control {
 
   // Called by the form, which receives what a control tells its parent.
   virtual void Create(HWND parent) = 0;
-  virtual bool OnCommand(WORD /*code*/) { return false; }
+  virtual bool OnCommand(WORD /*code*/, WORD /*id*/) { return false; }
   virtual bool OnNotify(NMHDR* /*hdr*/, LRESULT& /*result*/) { return false; }
   virtual void AfterFormResize() {}
   virtual bool IsContainer() const { return false; }

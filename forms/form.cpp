@@ -206,9 +206,15 @@ void Form::Destroy() {
   SetMenu(wnd_.get(), nullptr);
   toolTips_.reset();
   wnd_.reset();
-  for (auto& m : menus_) {
-    if (menuBar_) RemoveMenu(menuBar_.get(), m->id(), MF_BYCOMMAND);
-  }
+  ReleaseParts();
+  tearingDown_ = wasTearingDown;
+}
+
+void Form::ReleaseParts() {
+  windows_.clear();
+  toolTips_.release();  // an owned window: gone with the form's window
+  if (menuBar_)
+    while (GetMenuItemCount(menuBar_.get()) > 0) RemoveMenu(menuBar_.get(), 0, MF_BYPOSITION);
   menuBar_.reset();
   if (dispatchDepth_ > 0) {
     for (auto& c : controls_) graveyardControls_.push_back(std::move(c));
@@ -217,7 +223,6 @@ void Form::Destroy() {
   controls_.clear();
   menus_.clear();
   font_.reset();
-  tearingDown_ = wasTearingDown;
 }
 
 void Form::RebuildMenuBar() {
@@ -469,7 +474,7 @@ bool Form::RouteChildMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
   if (tearingDown_) return false;
   if (msg == WM_COMMAND && l) {
     auto it = windows_.find(reinterpret_cast<HWND>(l));
-    if (it != windows_.end() && it->second->OnCommand(HIWORD(w))) {
+    if (it != windows_.end() && it->second->OnCommand(HIWORD(w), LOWORD(w))) {
       result = 0;
       return true;
     }
@@ -492,12 +497,16 @@ LRESULT CALLBACK Form::WindowProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(l);
     SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
   }
+  // The menus are the form's to destroy, also when something else destroys its window.
+  if (msg == WM_DESTROY) SetMenu(wnd, nullptr);
   auto* self = reinterpret_cast<Form*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
   if (!self || self->tearingDown_ || (self->wnd_.get() != wnd && msg != WM_NCCREATE && self->wnd_))
     return DefWindowProcA(wnd, msg, w, l);
   if (msg == WM_NCDESTROY) {
+    // Destroyed from outside, with its owner: the form is unloaded without its events.
     SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
     self->wnd_.release();
+    self->ReleaseParts();
     return DefWindowProcA(wnd, msg, w, l);
   }
   if (!self->wnd_) return DefWindowProcA(wnd, msg, w, l);

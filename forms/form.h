@@ -134,6 +134,7 @@ class Form {
   void RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l);
   void RunModal(HWND owner);
   void Destroy();
+  void ReleaseParts();
 
   FormDecl decl_;
   std::string tag_;

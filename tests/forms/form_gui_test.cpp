@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "forms/basic_controls.h"
 #include "forms/message_loop.h"
 #include "forms/timer_control.h"
@@ -252,6 +254,20 @@ TEST(ModalForm, UnloadingItselfFromItsOwnHandlerReturnsSafely) {
   EXPECT_FALSE(dialog.Loaded());
   EXPECT_EQ(unloads, 1);
   EXPECT_TRUE(IsWindowEnabled(owner.hWnd()));
+}
+
+TEST(FormOwnership, AnOwnedFormGoesWithItsOwnersWindow) {
+  auto owner = std::make_unique<Form>(ButtonForm());
+  owner->Show();
+  Form dialog(TimerForm());
+  dialog.Show(ShowMode::Modeless, owner.get());
+  ASSERT_EQ(GetWindow(dialog.hWnd(), GW_OWNER), owner->hWnd());
+  owner.reset();
+  EXPECT_FALSE(dialog.Loaded());
+  EXPECT_EQ(dialog.Find("Timer1"), nullptr);
+  dialog.Show();
+  EXPECT_TRUE(dialog.Visible());
+  EXPECT_NE(dialog.Find("Timer1"), nullptr);
 }
 
 TEST(TimerControl, TicksWhileEnabledOnly) {
