@@ -127,6 +127,21 @@ bool Toolbar::OnNotify(NMHDR* hdr, LRESULT& result) {
       result = 0;
       return true;
     }
+    case TBN_GETINFOTIPA: {
+      auto* info = reinterpret_cast<NMTBGETINFOTIPA*>(hdr);
+      if (ToolbarButtonRef b = Button(info->iItem - kFirstButtonId + 1); b && info->pszText)
+        lstrcpynA(info->pszText, b->toolTip_.c_str(), info->cchTextMax);
+      result = 0;
+      return true;
+    }
+    case TBN_GETINFOTIPW: {
+      auto* info = reinterpret_cast<NMTBGETINFOTIPW*>(hdr);
+      if (ToolbarButtonRef b = Button(info->iItem - kFirstButtonId + 1); b && info->pszText && info->cchTextMax > 0)
+        if (!MultiByteToWideChar(CP_ACP, 0, b->toolTip_.c_str(), -1, info->pszText, info->cchTextMax))
+          info->pszText[info->cchTextMax - 1] = L'\0';
+      result = 0;
+      return true;
+    }
     default:
       return false;
   }

@@ -8,6 +8,7 @@
 #include "forms/basic_controls.h"
 #include "forms/form.h"
 #include "forms/image_list.h"
+#include "forms/list_view.h"
 #include "forms/picture_controls.h"
 #include "forms/progress_controls.h"
 #include "forms/tab_strip.h"
@@ -279,6 +280,97 @@ TEST_F(ControlsTest, WindowStateAndResize) {
   EXPECT_EQ(form.WindowState(), kMaximized);
   form.Show();
   EXPECT_TRUE(PumpUntil([&] { return IsZoomed(form.hWnd()) != FALSE; }));
+}
+
+}  // namespace
+
+namespace {
+
+FormDecl PanelForm() {
+  FormDecl f;
+  f.name = "frmPanel";
+  f.left = 600;
+  f.top = 600;
+  f.clientWidth = 6000;
+  f.clientHeight = 4000;
+  ControlDecl images = Decl("ImageList", "imgLstTreeView");
+  images.images = {{"close", IDI_TREE_CLOSE, true}, {"open", IDI_TREE_OPEN, true}, {"expanded", IDI_LIST_FOLDER, true}};
+  ControlDecl list = Decl("ListView", "lstItems", 60, 60, 2800, 3000);
+  list.container = "imgFolderInfo";
+  list.extras["View"] = "3";
+  list.columns = {{"Name", "", "", 1400}, {"Rechner", "", "", 1400}};
+  ControlDecl tree = Decl("TreeView", "tvMain", 60, 60, 2000, 3000);
+  tree.container = "fraTree";
+  f.controls = {images, Decl("PictureBox", "imgFolderInfo", 3000, 0, 3000, 3600), list,
+                Decl("Frame", "fraTree", 0, 0, 2400, 3600), tree};
+  return f;
+}
+
+std::string ItemText(HWND list, int item, int sub) {
+  char buf[64] = {};
+  ListView_GetItemText(list, item, sub, buf, sizeof buf);
+  return buf;
+}
+
+TEST(ContainedControls, NotificationsReachControlsInsidePictureBoxesAndFrames) {
+  Form form(PanelForm());
+  form.Show();
+  auto& list = form.Get<ListView>("lstItems");
+  ASSERT_EQ(GetParent(list.hWnd()), form.Get("imgFolderInfo").hWnd());
+  list.AddItem("a", "alpha")->SetSubItem(1, "host-a");
+  // The texts come from the list item through the notification its container passes on.
+  EXPECT_EQ(ItemText(list.hWnd(), 0, 0), "alpha");
+  EXPECT_EQ(ItemText(list.hWnd(), 0, 1), "host-a");
+  int columnClicks = 0;
+  list.ColumnClick = [&](const ColumnHeaderRef&) { ++columnClicks; };
+  HWND header = ListView_GetHeader(list.hWnd());
+  RECT r{};
+  Header_GetItemRect(header, 1, &r);
+  PostClick(header, r);
+  EXPECT_TRUE(PumpUntil([&] { return columnClicks == 1; }));
+
+  auto& tree = form.Get<TreeView>("tvMain");
+  tree.SetImageList(&form.Get<ImageList>("imgLstTreeView"));
+  auto node = tree.AddNode(nullptr, kLast, "Servers", "Servers", "close", "open");
+  node->SetExpandedImage("expanded");
+  tree.AddNode(node, kChild, "Servers\\x", "x", "close", "open");
+  int expands = 0;
+  tree.Expand = [&](const NodeRef&) { ++expands; };
+  node->SetSelected(true);
+  PostMessageA(tree.hWnd(), WM_KEYDOWN, VK_RIGHT, 0);
+  ASSERT_TRUE(PumpUntil([&] { return expands == 1; }));
+  TVITEMA item{};
+  item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  item.hItem = TreeView_GetRoot(tree.hWnd());
+  SendMessageA(tree.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.iImage, 2);  // the expanded image while expanded
+  EXPECT_EQ(item.iSelectedImage, 1);
+  node->SetExpanded(false);
+  SendMessageA(tree.hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.iImage, 0);
+}
+
+TEST(ToolbarTips, ButtonsAnswerTheToolTipQuestionsOfTheirToolbar) {
+  Form form(ControlsForm());
+  form.Show();
+  auto& bar = form.Get<Toolbar>("Toolbar1");
+  char buf[80] = {};
+  NMTBGETINFOTIPA tip{};
+  tip.hdr.hwndFrom = bar.hWnd();
+  tip.hdr.code = TBN_GETINFOTIPA;
+  tip.pszText = buf;
+  tip.cchTextMax = sizeof buf;
+  tip.iItem = 3;  // the command id of the third button
+  SendMessageA(form.hWnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+  EXPECT_EQ(std::string(buf), "tip delete");
+  NMTTDISPINFOA disp{};
+  disp.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(bar.hWnd(), TB_GETTOOLTIPS, 0, 0));
+  disp.hdr.idFrom = 1;
+  disp.hdr.code = TTN_GETDISPINFOA;
+  ASSERT_TRUE(disp.hdr.hwndFrom);
+  SendMessageA(form.hWnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&disp));
+  ASSERT_TRUE(disp.lpszText);
+  EXPECT_EQ(std::string(disp.lpszText), "tip new");
 }
 
 }  // namespace
