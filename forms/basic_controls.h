@@ -22,6 +22,7 @@ class CaptionControl : public Control {
 class Label : public CaptionControl {
  public:
   using CaptionControl::CaptionControl;
+  bool CapturesMouse() const override { return true; }
   void Create(HWND parent) override;
   bool OnCommand(WORD code, WORD id) override;
 };

@@ -240,6 +240,7 @@ LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
       buttonsDown_ |= button;
       LRESULT r = CallDefault(msg, w, l);
       // Tree and list views track the mouse in a loop of their own and swallow the release.
+      if (CapturesMouse() && wnd_) SetCapture(wnd_.get());
       int vk = button == kLeftButton ? VK_LBUTTON : button == kRightButton ? VK_RBUTTON : VK_MBUTTON;
       if ((buttonsDown_ & button) && GetKeyState(vk) >= 0 && wnd_) {
         buttonsDown_ &= ~button;
@@ -249,6 +250,7 @@ LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
         pt.y = GET_Y_LPARAM(pos);
         ScreenToClient(wnd_.get(), &pt);
         RaiseMouse(MouseUp, button, w, MAKELPARAM(pt.x, pt.y));
+        if (!buttonsDown_ && CapturesMouse() && GetCapture() == wnd_.get()) ReleaseCapture();
       }
       return r;
     }
@@ -258,8 +260,12 @@ LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
         buttonsDown_ &= ~button;
         RaiseMouse(MouseUp, button, w, l);
       }
+      if (!buttonsDown_ && CapturesMouse() && wnd_ && GetCapture() == wnd_.get()) ReleaseCapture();
       break;
     }
+    case WM_CAPTURECHANGED:
+      if (CapturesMouse()) buttonsDown_ = 0;
+      break;
     case WM_MOUSEMOVE: {
       int button = ((w & MK_LBUTTON) ? 1 : 0) | ((w & MK_RBUTTON) ? 2 : 0) | ((w & MK_MBUTTON) ? 4 : 0);
       RaiseMouse(MouseMove, button, w, l);

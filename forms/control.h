@@ -76,6 +76,8 @@ class Control {
   virtual bool IsContainer() const { return false; }
   // Put below the other controls of its container once the form is built.
   virtual bool BehindSiblings() const { return false; }
+  // Keeps the mouse from a press to the release, so a drag reports moves beyond the control.
+  virtual bool CapturesMouse() const { return false; }
   const ControlDecl& decl() const { return decl_; }
   int id() const { return id_; }
 

@@ -581,6 +581,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: {
       int button = msg == WM_LBUTTONDOWN ? kLeftButton : msg == WM_RBUTTONDOWN ? kRightButton : kMiddleButton;
       buttonsDown_ |= button;
+      SetCapture(wnd);
       RaiseMouse(MouseDown, button, w, l);
       return 0;
     }
@@ -588,6 +589,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
       int button = msg == WM_LBUTTONUP ? kLeftButton : msg == WM_RBUTTONUP ? kRightButton : kMiddleButton;
       bool wasDown = buttonsDown_ & button;
       buttonsDown_ &= ~button;
+      if (!buttonsDown_ && GetCapture() == wnd) ReleaseCapture();
       RaiseMouse(MouseUp, button, w, l);
       if (wasDown && button == kLeftButton && Click) Click();
       return 0;

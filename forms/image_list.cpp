@@ -1,5 +1,7 @@
 #include "forms/image_list.h"
 
+#include <cstdlib>
+
 #include "core/text.h"
 
 namespace corvana::forms {
@@ -9,7 +11,7 @@ ImageList::ImageList(Form& form, const ControlDecl& decl)
       width_(ExtraInt("ImageWidth", 16)),
       height_(ExtraInt("ImageHeight", 16)),
       // The designer's default mask colour is light grey.
-      mask_(static_cast<COLORREF>(std::stoul(Extra("MaskColor", "0xC0C0C0"), nullptr, 0))),
+      mask_(static_cast<COLORREF>(std::strtoul(Extra("MaskColor", "0xC0C0C0").c_str(), nullptr, 0))),
       list_(ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 8, 8)) {}
 
 void ImageList::Create(HWND) {

@@ -1,5 +1,6 @@
 #include "forms/picture_controls.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "forms/form.h"
@@ -26,7 +27,8 @@ void RegisterPictureClass() {
 
 void PictureBox::Create(HWND parent) {
   RegisterPictureClass();
-  if (Extra("BackColor").size()) backColor_ = static_cast<COLORREF>(std::stoul(Extra("BackColor"), nullptr, 0));
+  if (std::string color = Extra("BackColor"); !color.empty())
+    backColor_ = static_cast<COLORREF>(std::strtoul(color.c_str(), nullptr, 0));
   CreateChild(kPictureClass, WS_CLIPCHILDREN, (DrawsBorder() ? WS_EX_CLIENTEDGE : 0) | WS_EX_CONTROLPARENT, parent);
 }
 

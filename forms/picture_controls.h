@@ -13,6 +13,7 @@ class PictureBox : public Control {
   COLORREF BackColor() const { return backColor_; }
   void SetBackColor(COLORREF color);
   bool IsContainer() const override { return true; }
+  bool CapturesMouse() const override { return true; }
   std::function<void()> Paint;
 
   void Create(HWND parent) override;

@@ -295,3 +295,54 @@ TEST(DoEvents, RunsWhatIsPendingAndReturns) {
 }
 
 }  // namespace
+
+namespace {
+
+// Moves the real mouse to a screen point, optionally pressing or releasing the left button there.
+void MouseTo(POINT at, DWORD buttonFlag = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlag;
+  SendInput(1, &input, sizeof input);
+}
+
+TEST(MouseCapture, ADragFromAnImageReportsMovesBeyondIt) {
+  FormDecl f;
+  f.name = "frmSplit";
+  f.left = 600;
+  f.top = 600;
+  f.clientWidth = 6000;
+  f.clientHeight = 3000;
+  f.controls = {Decl("Image", "imgSplitter", 3000, 0, 135, 3000)};
+  Form form(f);
+  form.Show();
+  SetForegroundWindow(form.hWnd());
+  auto& splitter = form.Get("imgSplitter");
+  std::vector<int> moveXs;
+  int downs = 0, ups = 0, upX = 0;
+  splitter.MouseDown = [&](int, int, int, int) { ++downs; };
+  splitter.MouseMove = [&](int button, int, int x, int) {
+    if (button == kLeftButton) moveXs.push_back(x);
+  };
+  splitter.MouseUp = [&](int, int, int x, int) {
+    ++ups;
+    upX = x;
+  };
+  RECT r{};
+  GetWindowRect(splitter.hWnd(), &r);
+  POINT start{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  MouseTo(start);
+  MouseTo(start, MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(PumpUntil([&] { return downs == 1; }));
+  POINT away{start.x + 100, start.y};
+  MouseTo(away);
+  ASSERT_TRUE(PumpUntil([&] { return !moveXs.empty() && moveXs.back() > splitter.Width(); }));
+  MouseTo(away, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(PumpUntil([&] { return ups == 1; }));
+  EXPECT_GT(upX, splitter.Width());
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+}  // namespace
