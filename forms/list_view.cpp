@@ -93,7 +93,8 @@ void ColumnHeader::SetText(const std::string& text) {
 }
 
 int ColumnHeader::Width() const {
-  if (!owner_ || !owner_->hWnd()) return width_;
+  // Only the report view shows the columns; in the other views the header keeps its width.
+  if (!owner_ || !owner_->hWnd() || owner_->View() != kReportView) return width_;
   int px = ListView_GetColumnWidth(owner_->hWnd(), index_ - 1);
   return px == TwipsToPixelsX(width_) ? width_ : PixelsToTwipsX(px);
 }
@@ -101,7 +102,8 @@ int ColumnHeader::Width() const {
 void ColumnHeader::SetWidth(int twips) {
   if (twips < 0) return;
   width_ = twips;
-  if (owner_ && owner_->hWnd()) ListView_SetColumnWidth(owner_->hWnd(), index_ - 1, TwipsToPixelsX(twips));
+  if (owner_ && owner_->hWnd() && owner_->View() == kReportView)
+    ListView_SetColumnWidth(owner_->hWnd(), index_ - 1, TwipsToPixelsX(twips));
 }
 
 void ColumnHeader::SetIcon(const std::string& key) {
@@ -244,10 +246,15 @@ ColumnHeaderRef ListView::Column(int index) const {
 
 void ListView::SetView(int view) {
   if (view < kIconView || view > kReportView) return;
+  // Widths the user dragged in the report view stay with the headers while it is not shown.
+  if (view_ == kReportView && view != kReportView)
+    for (auto& column : columns_) column->width_ = column->Width();
   view_ = view;
   if (!hWnd()) return;
   LONG style = GetWindowLongA(hWnd(), GWL_STYLE);
   SetWindowLongA(hWnd(), GWL_STYLE, static_cast<LONG>((style & ~LVS_TYPEMASK) | NativeView(view)));
+  if (view == kReportView)
+    for (auto& column : columns_) ListView_SetColumnWidth(hWnd(), column->index_ - 1, TwipsToPixelsX(column->width_));
   InvalidateRect(hWnd(), nullptr, TRUE);
 }
 
@@ -367,16 +374,27 @@ void ListView::ApplyHeaderIcon(const ColumnHeader& column) {
 void ListView::SetPicture(PictureRef picture) {
   picture_ = std::move(picture);
   if (!hWnd()) return;
-  LVBKIMAGEA image{};
-  if (picture_ && picture_->bitmap()) {
-    // The control takes the bitmap it is given; ours stays with the picture.
-    image.ulFlags = LVBKIF_SOURCE_HBITMAP | LVBKIF_STYLE_TILE;
-    image.hbm = static_cast<HBITMAP>(CopyImage(picture_->bitmap(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  } else {
-    image.ulFlags = LVBKIF_SOURCE_NONE;
-  }
-  SendMessageA(hWnd(), LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image));
+  // The list paints the tiles itself (below) and draws its items over them without a background.
+  COLORREF back = picture_ && picture_->bitmap() ? CLR_NONE : GetSysColor(COLOR_WINDOW);
+  ListView_SetBkColor(hWnd(), back);
+  ListView_SetTextBkColor(hWnd(), back);
   InvalidateRect(hWnd(), nullptr, TRUE);
+}
+
+bool ListView::OnMessage(UINT msg, WPARAM w, LPARAM, LRESULT& result) {
+  if (msg != WM_ERASEBKGND || !picture_ || !picture_->bitmap() || picture_->widthPixels() <= 0 ||
+      picture_->heightPixels() <= 0)
+    return false;
+  HDC dc = reinterpret_cast<HDC>(w);
+  RECT rc{};
+  GetClientRect(hWnd(), &rc);
+  MemoryDc src(CreateCompatibleDC(dc));
+  SelectedObject sel(src.get(), picture_->bitmap());
+  for (int y = 0; y < rc.bottom; y += picture_->heightPixels())
+    for (int x = 0; x < rc.right; x += picture_->widthPixels())
+      BitBlt(dc, x, y, picture_->widthPixels(), picture_->heightPixels(), src.get(), 0, 0, SRCCOPY);
+  result = 1;
+  return true;
 }
 
 int ListView::ImageOf(const ListItem& item) const {

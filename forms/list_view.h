@@ -139,6 +139,9 @@ class ListView : public Control {
   void Create(HWND parent) override;
   bool OnNotify(NMHDR* hdr, LRESULT& result) override;
 
+ protected:
+  bool OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) override;
+
  private:
   friend class ListItem;
   friend class ColumnHeader;

@@ -4,6 +4,7 @@
 
 #include "forms/form.h"
 #include "forms/twips.h"
+#include "resources/resource_ids.h"
 #include "form_fixture.h"
 
 using namespace corvana::forms;
@@ -210,6 +211,35 @@ TEST_F(ListViewTest, ColumnWidthsAreTwips) {
   EXPECT_EQ(ListView_GetColumnWidth(list->hWnd(), 0), TwipsToPixelsX(2000));
   list->Column(3)->SetWidth(1000);
   EXPECT_EQ(ListView_GetColumnWidth(list->hWnd(), 2), TwipsToPixelsX(1000));
+}
+
+TEST_F(ListViewTest, BackgroundPictureIsTiledBehindTheItems) {
+  PictureRef picture = LoadPictureResource(IDB_LIST_BACKGROUND);
+  ASSERT_TRUE(picture);
+  list->SetPicture(picture);
+  EXPECT_EQ(ListView_GetBkColor(list->hWnd()), CLR_NONE);
+  RECT rc{};
+  GetClientRect(list->hWnd(), &rc);
+  HDC screen = GetDC(list->hWnd());
+  HDC canvas = CreateCompatibleDC(screen);
+  HBITMAP surface = CreateCompatibleBitmap(screen, rc.right, rc.bottom);
+  HGDIOBJ old = SelectObject(canvas, surface);
+  EXPECT_EQ(SendMessageA(list->hWnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas), 0), 1);
+  HDC tile = CreateCompatibleDC(screen);
+  HGDIOBJ oldTile = SelectObject(tile, picture->bitmap());
+  // A point beyond the first tile shows the tile's pixel at the same place within it.
+  int x = picture->widthPixels() + 3, y = picture->heightPixels() + 5;
+  ASSERT_LT(x, rc.right);
+  ASSERT_LT(y, rc.bottom);
+  EXPECT_EQ(GetPixel(canvas, x, y), GetPixel(tile, 3, 5));
+  SelectObject(tile, oldTile);
+  DeleteDC(tile);
+  SelectObject(canvas, old);
+  DeleteObject(surface);
+  DeleteDC(canvas);
+  ReleaseDC(list->hWnd(), screen);
+  list->SetPicture(nullptr);
+  EXPECT_EQ(ListView_GetBkColor(list->hWnd()), GetSysColor(COLOR_WINDOW));
 }
 
 }  // namespace

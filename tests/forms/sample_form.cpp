@@ -13,6 +13,7 @@
 #include "forms/list_view.h"
 #include "forms/localize_form.h"
 #include "forms/message_loop.h"
+#include "forms/picture.h"
 #include "forms/progress_controls.h"
 #include "forms/tab_strip.h"
 #include "forms/tree_view.h"
@@ -154,6 +155,7 @@ void FillMain(Form& main) {
   list.ItemByKey("Kunden\\Nord\\Empfang")->SetSelected(true);
   list.Column(1)->SetIcon("asc");
   list.SetSorted(true);
+  list.SetPicture(LoadPictureResource(IDB_LIST_BACKGROUND));
   bar.ButtonByKey("edit")->SetEnabled(false);
 }
 
@@ -181,13 +183,6 @@ int main(int argc, char** argv) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     DoEvents();
   }
-  if (getenv("SAMPLE_DEBUG"))
-    for (auto& c : dialog.Controls()) {
-      RECT r{};
-      GetWindowRect(c->hWnd(), &r);
-      std::printf("%s %p vis=%d parent=%p %ld,%ld-%ld,%ld\n", c->Name().c_str(), (void*)c->hWnd(), IsWindowVisible(c->hWnd()),
-                  (void*)GetParent(c->hWnd()), r.left, r.top, r.right, r.bottom);
-    }
   main.Refresh();
   dialog.Refresh();
   if (FILE* f = std::fopen(ready.c_str(), "w")) std::fclose(f);
