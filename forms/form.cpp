@@ -168,6 +168,13 @@ void Form::LoadForm() {
                              rc.bottom - rc.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   if (!wnd) return;
   wnd_.reset(wnd);
+  resized_ = false;
+  icon_ = decl_.iconResource
+              ? static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(decl_.iconResource), IMAGE_ICON,
+                                              0, 0, LR_DEFAULTSIZE | LR_SHARED))
+              : LoadIconA(nullptr, IDI_APPLICATION);
+  SendMessageA(wnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(wnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   toolTips_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, wnd, nullptr, GetModuleHandleA(nullptr),
                                   nullptr));
@@ -223,6 +230,7 @@ void Form::ReleaseParts() {
   controls_.clear();
   menus_.clear();
   font_.reset();
+  icon_ = nullptr;
 }
 
 void Form::RebuildMenuBar() {
@@ -322,6 +330,13 @@ void Form::Show(ShowMode mode, Form* owner) {
     int w = rc.right - rc.left, h = rc.bottom - rc.top;
     SetWindowPos(wnd_.get(), nullptr, work.left + (work.right - work.left - w) / 2,
                  work.top + (work.bottom - work.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // A form is told its size once when it first appears, as a resized one is.
+  if (!resized_) {
+    resized_ = true;
+    auto scope = EnterDispatch();
+    if (Resize) Resize();
+    if (!wnd_) return;
   }
   int cmd = pendingState_ == kMinimized ? SW_SHOWMINIMIZED : pendingState_ == kMaximized ? SW_SHOWMAXIMIZED : SW_SHOW;
   if (!IsWindowVisible(wnd_.get()) || cmd != SW_SHOW) ShowWindow(wnd_.get(), cmd);
@@ -555,6 +570,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
         }
       return 0;
     case WM_SIZE:
+      resized_ = true;
       for (auto& c : controls_) c->AfterFormResize();
       if (Resize) Resize();
       return 0;

@@ -34,6 +34,8 @@ class Form {
   const std::string& Name() const { return decl_.name; }
   static const std::string& TypeName();
   HWND hWnd() const { return wnd_.get(); }
+  // The form's icon (shared with the module, never destroyed); null while not loaded.
+  HICON Icon() const { return icon_; }
 
   const std::string& Tag() const { return tag_; }
   void SetTag(const std::string& tag) { tag_ = tag; }
@@ -158,6 +160,8 @@ class Form {
   UINT nextMenuId_ = 20000;
   RECT twips_{};
   int buttonsDown_ = 0;
+  bool resized_ = false;
+  HICON icon_ = nullptr;
 };
 
 // The form a top-level window belongs to, or null.

@@ -71,6 +71,7 @@ struct FormDecl {
   BorderStyle borderStyle = BorderStyle::Sizable;
   bool controlBox = true, minButton = true, maxButton = true;
   bool keyPreview = false;
+  int iconResource = 0;  // icon group of the program's resources; 0 shows the system's default
   std::vector<ControlDecl> controls;  // a container before what it holds
   std::vector<MenuDecl> menus;
 };

@@ -350,6 +350,22 @@ TEST(ContainedControls, NotificationsReachControlsInsidePictureBoxesAndFrames) {
   EXPECT_EQ(item.iImage, 0);
 }
 
+TEST(FormEvents, LoadResizeAndActivateComeInTheirOrderWithTheFormsIcon) {
+  FormDecl decl = ControlsForm();
+  decl.iconResource = IDI_PROGRAM;
+  Form form(decl);
+  std::vector<std::string> events;
+  form.Load = [&] { events.push_back("Load"); };
+  form.Resize = [&] { events.push_back("Resize"); };
+  form.Activate = [&] { events.push_back("Activate"); };
+  form.Show();
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + 3),
+            (std::vector<std::string>{"Load", "Resize", "Activate"}));
+  ASSERT_TRUE(form.Icon());
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(form.hWnd(), WM_GETICON, ICON_BIG, 0)), form.Icon());
+}
+
 TEST(ToolbarTips, ButtonsAnswerTheToolTipQuestionsOfTheirToolbar) {
   Form form(ControlsForm());
   form.Show();
