@@ -1,0 +1,23 @@
+#pragma once
+// The connection list lstItems: one folder's connections, sub-folders and pcAnywhere entries.
+// A list item's Key is its ItemPath and its Tag tells its kind; the list's Tag is the folder shown.
+#include <string>
+
+#include "forms/list_view.h"
+
+namespace corvana {
+
+class MainForm;
+
+inline constexpr const char* kFolderTag = "F";
+inline constexpr const char* kPcAWTag = "PCAW";
+
+// Adds the entries of the folder to the list (which it does not clear) and shows their count.
+void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath);
+// One VNC connection item; False when a text is missing or the Key is taken.
+bool AddConnectionListItem(MainForm& frmMain, const std::string& Name, const std::string& Host,
+                           const std::string& Display, const std::string& VNCFSPort, const std::string& Folder);
+// The number of selected items of List.
+long CountSelected(const forms::ListView& List);
+
+}  // namespace corvana

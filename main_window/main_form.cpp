@@ -1,0 +1,206 @@
+#include "main_window/main_form.h"
+
+#include "core/global_options.h"
+#include "core/pcaw.h"
+#include "core/registry_store.h"
+#include "core/registry_upgrade.h"
+#include "forms/file_drop.h"
+#include "forms/localize_form.h"
+#include "main_window/connection_list.h"
+#include "main_window/folder_tree.h"
+#include "main_window/program_state.h"
+#include "main_window/program_version.h"
+#include "main_window/window_layout.h"
+#include "resources/resource_ids.h"
+
+namespace corvana {
+namespace {
+
+// Without a splash (a start from a test) the upgrade's status lines go nowhere.
+class NoStatusLine : public UpgradeStatusLine {
+ public:
+  void ShowStatus(const std::string&) override {}
+};
+
+constexpr int kTreeScrollIntervalMs = 200;
+
+}  // namespace
+
+MainForm::MainForm(MainFormServices services) : Form(MainFormDeclaration()), services_(std::move(services)) {
+  Load = [this] { Form_Load(); };
+  QueryUnload = [this](int& cancel, int mode) { Form_QueryUnload(cancel, mode); };
+  Resize = [this] { Form_Resize(); };
+  MouseMove = [this](int b, int s, int x, int y) { Form_MouseMove(b, s, x, y); };
+}
+
+MainForm::~MainForm() {
+  drop_.reset();
+  tray_.reset();
+}
+
+// What the designer sets beyond the declaration: the window's icon, pictures, image lists of the
+// views, the tray control and the event handlers of the controls.
+void MainForm::ApplyDesignProperties() {
+  icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 0, 0,
+                                            LR_DEFAULTSIZE)));
+  if (icon_) {
+    SendMessageA(hWnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageA(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  }
+  imgSplitter().SetMousePointer(9);
+  lstItems().SetIcons(&ImageListNamed("imgLstLstItemsBig"));
+  lstItems().SetSmallIcons(&ImageListNamed("imgLstLstItemsSmall"));
+  lstItems().SetColumnHeaderIcons(&ImageListNamed("imglColHeaders"));
+  tvMain().SetImageList(&ImageListNamed("imgLstTreeView"));
+  Get<forms::PictureBox>("picFolder").SetPicture(forms::LoadPictureResource(IDB_MENU_FOLDER));
+  Get<forms::PictureBox>("picVNC").SetPicture(forms::LoadPictureResource(IDB_MENU_VNC));
+  Get<forms::PictureBox>("picPCAW").SetPicture(forms::LoadPictureResource(IDB_MENU_PCAW));
+  ApplyToolbarImages(false);
+
+  tray_ = services_.createTray ? services_.createTray() : nullptr;
+  if (tray_) tray_->TrayIconClick = [this](int button) { KW_Tray_TrayIconClick(button); };
+  drop_ = std::make_unique<forms::FileDropTarget>(*this);
+  drop_->OLEDragDrop = [this](const std::vector<std::string>& files) { Form_OLEDragDrop(files); };
+  WireEvents();
+}
+
+void MainForm::WireEvents() {
+  Timer2().Tick = [this] { Timer2_Timer(); };
+  tvMain().Expand = [this](const forms::NodeRef& n) { tvMain_Expand(n); };
+  tvMain().Collapse = [this](const forms::NodeRef& n) { tvMain_Collapse(n); };
+  tvMain().NodeClick = [this](const forms::NodeRef& n) { tvMain_NodeClick(n); };
+  lstItems().MouseMove = [this](int b, int s, int x, int y) { lstItems_MouseMove(b, s, x, y); };
+  imgSplitter().MouseDown = [this](int b, int s, int x, int y) { imgSplitter_MouseDown(b, s, x, y); };
+  imgSplitter().MouseMove = [this](int b, int s, int x, int y) { imgSplitter_MouseMove(b, s, x, y); };
+  imgSplitter().MouseUp = [this](int b, int s, int x, int y) { imgSplitter_MouseUp(b, s, x, y); };
+  GetMenu("mnuEnd").Click = [this] { mnuEnd_Click(); };
+}
+
+void MainForm::Form_Load() {
+  ApplyDesignProperties();
+  // 1.-3.
+  forms::LocalizeForm(*this);
+  ResetGlobalOptions();
+  HasClip = false;
+  CutMode = false;
+  Timer1().SetEnabled(false);
+  Timer1().SetInterval(kTreeScrollIntervalMs);
+  // 4.-5.
+  NoStatusLine noStatus;
+  UpgradeRegistryLayout(VersionNumberText(), services_.statusLine ? *services_.statusLine : noStatus);
+  if (tray_) tray_->TrayIconAdd(icon_.get(), VersionedTrayTip());
+  // 6.-9.
+  ReadGlobalOptions(*this);
+  LoadMainWindowLayout(*this);
+  FillFolderTree(*this);
+  ClipItems = &lvCopy();
+  // 10.-11.
+  const std::string last = ReadRootSetting(kLastOpenFolderValue);
+  if (!last.empty() && tvMain().NodeCount() > 0) ReopenFolder(*this, last);
+  // 12.-15. The list's picture is always tiled.
+  if (lstItems().SortKey() == 0) lstItems().SetSorted(true);
+  if (tvMain().NodeCount() == 0) CreateDefaultFolder(*this);
+  SizeControls(static_cast<float>(imgSplitter().Left()));
+}
+
+void MainForm::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
+  // The program's only way out: never cancelled, never asked.
+  SaveMainWindowLayout(*this);
+  if (tray_) tray_->TrayIconDelete();
+  if (services_.endProgram) services_.endProgram();
+}
+
+void MainForm::Form_Resize() {
+  // The window is resized while it is built, before its controls exist.
+  if (!Find<forms::TextBox>("txtdummy") || !Find<forms::StatusBar>("StatusBar1")) return;
+  if (forms::PanelRef file = StatusBar1().PanelByKey("file")) txtdummy().SetWidth(file->Width());
+  if (WindowState() == forms::kMinimized) {
+    if (!tray_) return;
+    bool present = tray_->TrayIconRefresh();
+    if (!present) present = tray_->TrayIconAdd(icon_.get(), "VNC Corvana");
+    if (present && gOptions.SystrayIfMinimized) Hide();
+    return;
+  }
+  SizeControls(static_cast<float>(imgSplitter().Left()));
+}
+
+void MainForm::Form_MouseMove(int, int, int X, int Y) {
+  gLastMouseX = static_cast<float>(X);
+  gLastMouseY = static_cast<float>(Y);
+}
+
+void MainForm::lstItems_MouseMove(int, int, int X, int Y) {
+  gLastMouseX = static_cast<float>(X);
+  gLastMouseY = static_cast<float>(Y);
+}
+
+void MainForm::RestoreFromTray() {
+  SetWindowState(forms::kNormal);
+  Show();
+  // A window hidden while minimised comes back minimised; it must end up normal.
+  if (WindowState() != forms::kNormal) SetWindowState(forms::kNormal);
+}
+
+void MainForm::Timer2_Timer() {
+  if (!tray_) return;
+  if (tray_->TrayIconRefresh()) return;
+  if (tray_->TrayIconAdd(icon_.get(), VersionedTrayTip())) return;
+  // No icon to come back by: the window must not stay hidden.
+  RestoreFromTray();
+}
+
+void MainForm::KW_Tray_TrayIconClick(int Button) {
+  // The notification-area menu of the left button is built by the tray menu's own code.
+  if (Button == 2) {
+    Timer2().SetEnabled(false);
+    if (tray_) tray_->SetEnabled(false);
+    RestoreFromTray();
+    Timer2().SetEnabled(true);
+    if (tray_) tray_->SetEnabled(true);
+  }
+}
+
+bool MainForm::ListItemKeyExists(const std::string& Key) const { return lstItems().ItemByKey(Key) != nullptr; }
+
+void MainForm::Form_OLEDragDrop(const std::vector<std::string>& Files) {
+  forms::NodeRef folder = tvMain().SelectedItem();
+  // Without a selected folder the entry would have no place in the store.
+  if (!folder) return;
+  for (const std::string& file : Files) {
+    std::optional<CpcAWdata> data = PcAW().GetConnection(file);
+    if (!data) continue;
+    const std::string path = folder->FullPath() + "\\" + data->Name;
+    if (ListItemKeyExists(path)) continue;
+    forms::ListItemRef item = lstItems().AddItem(path, data->Name, "pcaw", "pcaw");
+    if (!item) continue;
+    item->SetTag(kPcAWTag);
+    item->SetSubItem(1, data->ComputerName);
+    item->SetSubItem(2, data->ConnectionType);
+    SetPcAWFile(path, data->FileName);
+  }
+}
+
+void MainForm::mnuEnd_Click() { UnloadForm(forms::kFormCode); }
+
+void MainForm::SetShowBackgroundChecked(bool checked) { GetMenu("mnuShowBackground").SetChecked(checked); }
+void MainForm::ClearListPicture() { lstItems().SetPicture(nullptr); }
+bool MainForm::SetListPictureFromFile(const std::string& path) {
+  forms::PictureRef picture = forms::LoadPictureFile(path);
+  if (!picture) return false;
+  lstItems().SetPicture(std::move(picture));
+  return true;
+}
+void MainForm::SetListPictureFromResource(int bitmapId) { lstItems().SetPicture(forms::LoadPictureResource(bitmapId)); }
+
+void MainForm::ApplyToolbarImages(bool big) {
+  forms::Toolbar& bar = Toolbar1();
+  bar.SetHotImageList(nullptr);
+  bar.SetImageList(nullptr);
+  bar.SetDisabledImageList(&ImageListNamed(big ? "imglToolbar_BIG_DIS" : "imglToolbar_SMALL_DIS"));
+  bar.SetImageList(&ImageListNamed(big ? "imglToolbar_BIG" : "imglToolbar_SMALL"));
+  for (const forms::ToolbarButtonRef& button : bar.Buttons())
+    if (button->Style() != 3) button->SetImage(button->Key());
+  if (forms::ToolbarButtonRef button = bar.ButtonByKey("new")) bar.SetHeight(bar.ButtonHeight());
+}
+
+}  // namespace corvana
