@@ -168,6 +168,8 @@ void Form::LoadForm() {
                              rc.bottom - rc.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
   if (!wnd) return;
   wnd_.reset(wnd);
+  twips_ = {decl_.left, decl_.top, decl_.left + PixelsToTwipsX(rc.right - rc.left),
+            decl_.top + PixelsToTwipsY(rc.bottom - rc.top)};
   resized_ = false;
   icon_ = decl_.iconResource
               ? static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(decl_.iconResource), IMAGE_ICON,

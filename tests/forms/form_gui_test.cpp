@@ -81,6 +81,8 @@ TEST_F(ButtonFormTest, ControlsSitAtTheirDesignGeometry) {
   EXPECT_EQ(r.bottom - r.top, TwipsToPixelsY(450));
   EXPECT_EQ(ok.Left(), 600);
   EXPECT_EQ(ok.Width(), 1500);
+  EXPECT_EQ(form.Left(), 1500);
+  EXPECT_EQ(form.Top(), 1500);
   EXPECT_EQ(form.ScaleWidth(), 6000);
   EXPECT_EQ(form.ScaleHeight(), 3000);
   // Children of a frame are placed inside it.

@@ -36,6 +36,7 @@ FormDecl MainDecl() {
   FormDecl f;
   f.name = "frmMain";
   f.caption = "VNC Corvana";
+  f.iconResource = IDI_PROGRAM;
   f.left = 300;
   f.top = 300;
   f.clientWidth = 10500;
