@@ -99,6 +99,7 @@ void MainForm::tvMain_NodeClick(const forms::NodeRef& Node) {
   ShowFolderContents(*this, Node->FullPath());
   lstItems().SetTag(Node->FullPath());
   txtFolderInfo().SetText(Node->Text());
+  Get<forms::Image>("imgItemType").SetPicture(Get<forms::PictureBox>("picTYPE_FOLDER").Picture());
   bool any = lstItems().ItemCount() > 0;
   for (const char* key : {"delete", "edit"})
     if (forms::ToolbarButtonRef button = Toolbar1().ButtonByKey(key)) button->SetEnabled(any);

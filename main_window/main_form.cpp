@@ -24,6 +24,24 @@ class NoStatusLine : public UpgradeStatusLine {
 
 constexpr int kTreeScrollIntervalMs = 200;
 
+// An icon of the program's resources drawn on Back, as the kind pictures of the details show it.
+forms::PictureRef PictureOfIcon(int iconId, int size, COLORREF back) {
+  IconHandle icon(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0)));
+  if (!icon) return nullptr;
+  WindowDc screen(nullptr);
+  MemoryDc dc(CreateCompatibleDC(screen.get()));
+  GdiObject bitmap(CreateCompatibleBitmap(screen.get(), size, size));
+  {
+    SelectedObject selected(dc.get(), bitmap.get());
+    RECT all{0, 0, size, size};
+    GdiObject brush(CreateSolidBrush(back));
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(brush.get()));
+    DrawIconEx(dc.get(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+  }
+  return std::make_shared<const forms::Picture>(std::move(bitmap));
+}
+
 }  // namespace
 
 MainForm::MainForm(MainFormServices services) : Form(MainFormDeclaration()), services_(std::move(services)) {
@@ -52,6 +70,10 @@ void MainForm::ApplyDesignProperties() {
   lstItems().SetSmallIcons(&ImageListNamed("imgLstLstItemsSmall"));
   lstItems().SetColumnHeaderIcons(&ImageListNamed("imglColHeaders"));
   tvMain().SetImageList(&ImageListNamed("imgLstTreeView"));
+  const COLORREF panel = imgFolderInfo().BackColor();
+  Get<forms::PictureBox>("picTYPE_FOLDER").SetPicture(PictureOfIcon(IDI_LIST_FOLDER, 32, panel));
+  Get<forms::PictureBox>("picTYPE_VNC").SetPicture(PictureOfIcon(IDI_LIST_CONNECTION, 32, panel));
+  Get<forms::PictureBox>("picTYPE_PCAW").SetPicture(PictureOfIcon(IDI_LIST_PCAW, 32, panel));
   Get<forms::PictureBox>("picFolder").SetPicture(forms::LoadPictureResource(IDB_MENU_FOLDER));
   Get<forms::PictureBox>("picVNC").SetPicture(forms::LoadPictureResource(IDB_MENU_VNC));
   Get<forms::PictureBox>("picPCAW").SetPicture(forms::LoadPictureResource(IDB_MENU_PCAW));

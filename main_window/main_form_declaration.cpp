@@ -137,7 +137,6 @@ forms::FormDecl MainFormDeclaration() {
   bar.extras["BorderStyle"] = "0";
 
   ControlDecl panel = Decl("PictureBox", "imgFolderInfo", 4995, 420, 6405, 4845);
-  panel.extras["BackColor"] = "0xFFFFFF";
   panel.extras["BorderStyle"] = "0";
   ControlDecl folderInfo = Decl("TextBox", "txtFolderInfo", 30, 945, 2430, 315, "imgFolderInfo");
   folderInfo.extras["Locked"] = "1";
