@@ -125,20 +125,9 @@ HRESULT RfbControl::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
   return com::FindConnectionPoint(points, iid, out);
 }
 
-HRESULT RfbControl::GetClassInfo(ITypeInfo** out) {
-  if (!out) return E_POINTER;
-  return classInfo_.CopyTo(out);
-}
+HRESULT RfbControl::GetClassInfo(ITypeInfo** out) { return com::CopyClassInfo(classInfo_, out); }
 
-HRESULT RfbControl::GetGUID(DWORD kind, GUID* out) {
-  if (!out) return E_POINTER;
-  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
-    *out = GUID_NULL;
-    return E_INVALIDARG;
-  }
-  *out = DIID___rfbControl;
-  return S_OK;
-}
+HRESULT RfbControl::GetGUID(DWORD kind, GUID* out) { return com::DefaultSourceGuid(kind, DIID___rfbControl, out); }
 
 HRESULT RfbControl::GetClassID(CLSID* out) {
   if (!out) return E_POINTER;

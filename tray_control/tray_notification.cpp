@@ -155,20 +155,9 @@ HRESULT TrayNotification::FindConnectionPoint(REFIID iid, IConnectionPoint** out
   return com::FindConnectionPoint(points, iid, out);
 }
 
-HRESULT TrayNotification::GetClassInfo(ITypeInfo** out) {
-  if (!out) return E_POINTER;
-  return classInfo_.CopyTo(out);
-}
+HRESULT TrayNotification::GetClassInfo(ITypeInfo** out) { return com::CopyClassInfo(classInfo_, out); }
 
-HRESULT TrayNotification::GetGUID(DWORD kind, GUID* out) {
-  if (!out) return E_POINTER;
-  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
-    *out = GUID_NULL;
-    return E_INVALIDARG;
-  }
-  *out = DIID___KW_TrayNotification;
-  return S_OK;
-}
+HRESULT TrayNotification::GetGUID(DWORD kind, GUID* out) { return com::DefaultSourceGuid(kind, DIID___KW_TrayNotification, out); }
 
 HRESULT TrayNotification::GetClassID(CLSID* out) {
   if (!out) return E_POINTER;

@@ -35,4 +35,19 @@ HRESULT LoadModuleTypeInfo(REFGUID guid, ComPtr<ITypeInfo>& info) {
   return S_OK;
 }
 
+HRESULT CopyClassInfo(const ComPtr<ITypeInfo>& classInfo, ITypeInfo** out) {
+  if (!out) return E_POINTER;
+  return classInfo.CopyTo(out);
+}
+
+HRESULT DefaultSourceGuid(DWORD kind, REFIID eventInterface, GUID* out) {
+  if (!out) return E_POINTER;
+  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
+    *out = GUID_NULL;
+    return E_INVALIDARG;
+  }
+  *out = eventInterface;
+  return S_OK;
+}
+
 }  // namespace corvana::com

@@ -57,7 +57,13 @@ TEST(TraySink, ALeftClickOnTheIconReachesTheHandlersByName) {
   ASSERT_TRUE(added) << added.error;
 
   // The shell's callback: a mouse move whose x is the mouse message the icon saw.
-  HWND window = FindWindowExA(HWND_MESSAGE, nullptr, "KW_TrayNotificationWindow", nullptr);
+  // Other test programs run their own tray controls at the same time: take this process's window.
+  HWND window = nullptr;
+  for (HWND w = nullptr; (w = FindWindowExA(HWND_MESSAGE, w, "KW_TrayNotificationWindow", nullptr)) != nullptr;) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == GetCurrentProcessId()) window = w;
+  }
   ASSERT_TRUE(window);
   PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 0));
   ASSERT_TRUE(PumpUntil([&] { return !clicksEx.empty(); }, 5000));
