@@ -75,6 +75,14 @@ void SplashForm::Form_Load() {
   gStartupDone = false;
 }
 
+void SplashForm::ShowAtStart(bool minimised) {
+  if (!Loaded()) LoadForm();
+  if (minimised) SetWindowState(forms::kMinimized);
+  Show(forms::ShowMode::Modeless);
+  // A window shown minimised is activated without an Activate event of the forms layer.
+  if (minimised && WindowState() == forms::kMinimized) Form_Activate();
+}
+
 void SplashForm::Form_Activate() {
   if (WindowState() != forms::kMinimized) return;
   SetWindowState(forms::kNormal);

@@ -27,6 +27,9 @@ class SplashForm : public forms::Form, public UpgradeStatusLine, public StartUpS
   // The component table the check walks; the program's nine rows unless a test sets others.
   std::span<const RequiredLibrary> libraries = RequiredLibraries();
 
+  // Main's show: modeless, minimised when the program was started so.
+  void ShowAtStart(bool minimised);
+
   void Form_Load();
   void Form_Activate();
   void Form_Paint();

@@ -18,9 +18,7 @@ void Program::Main() {
   bool minimised = (start.dwFlags & STARTF_USESHOWWINDOW) &&
                    (start.wShowWindow == SW_SHOWMINIMIZED || start.wShowWindow == SW_MINIMIZE ||
                     start.wShowWindow == SW_SHOWMINNOACTIVE);
-  if (!splash_->Loaded()) splash_->LoadForm();
-  if (minimised) splash_->SetWindowState(forms::kMinimized);
-  splash_->Show(forms::ShowMode::Modeless);
+  splash_->ShowAtStart(minimised);
 }
 
 void Program::ShowMainWindow() {

@@ -4,6 +4,7 @@
 
 #include "core/connection_record.h"
 #include "main_window/folder_tree.h"
+#include "main_window/splash_form.h"
 #include "main_window_fixture.h"
 
 namespace corvana::test {
@@ -77,6 +78,18 @@ TEST_F(ScreenshotTest, TheMainWindowWithAFolderOpen) {
   Pump();
   ASSERT_TRUE(SaveWindowPicture(f.hWnd(), CORVANA_SCREENSHOT_PATH));
   std::printf("screenshot: %s\n", CORVANA_SCREENSHOT_PATH);
+}
+
+TEST_F(ScreenshotTest, TheSplashWithItsStatusLine) {
+  SplashForm splash(nullptr, nullptr);
+  splash.LoadForm();
+  splash.Show();
+  splash.ShowStatus("Lade kw_trayicon.ocx (OKW TrayIcon Control) ...Okay.", true);
+  splash.Timer1().SetEnabled(false);
+  Pump();
+  splash.Refresh();
+  Pump();
+  ASSERT_TRUE(SaveWindowPicture(splash.hWnd(), CORVANA_SPLASH_SCREENSHOT_PATH));
 }
 
 }  // namespace
