@@ -6,8 +6,8 @@ tools/install-deps.sh
 tools/build.sh
 program=build/bin/VNCCorvana.exe
 if [ ! -f "$program" ]; then
-  echo "VNCCorvana.exe is not built yet: the build holds only the libraries and tests so far."
-  exit 0
+  echo "The build did not produce $program." >&2
+  exit 1
 fi
 build/wine-run --boot
 for ocx in build/bin/*.ocx; do
