@@ -29,7 +29,7 @@ forms::ControlDecl Decl(const char* type, const char* name, int left, int top, i
 
 }  // namespace
 
-// The picture is the client area: 405 x 252 pixels.
+// The picture is the client area: 405 x 252 pixels; the texts stand below its banner.
 forms::FormDecl SplashFormDeclaration() {
   forms::FormDecl f;
   f.name = "frmSplash";
@@ -43,10 +43,10 @@ forms::FormDecl SplashFormDeclaration() {
   forms::ControlDecl timer = Decl("Timer", "Timer1", 0, 0, 0, 0);
   timer.extras["Interval"] = "1000";
   timer.enabled = false;
-  forms::ControlDecl disclaimer = Decl("Label", "lblDisclaimer", 240, 1560, 5595, 1260, "Warnung: ...", "picSplash");
+  forms::ControlDecl disclaimer = Decl("Label", "lblDisclaimer", 240, 1830, 5595, 1260, "Warnung: ...", "picSplash");
   f.controls = {picture,
-                Decl("Label", "lblVersion", 240, 1200, 3600, 255, "Version", "picSplash"),
-                Decl("Label", "lblPCAWversion", 3840, 1200, 1995, 255, "", "picSplash"),
+                Decl("Label", "lblVersion", 240, 1485, 3600, 255, "Version", "picSplash"),
+                Decl("Label", "lblPCAWversion", 3840, 1485, 1995, 255, "", "picSplash"),
                 disclaimer,
                 Decl("Label", "lblStatus", 240, 3360, 5595, 255, "", "picSplash"),
                 timer};
