@@ -1,21 +1,97 @@
 #include "main_window/connection_list.h"
 
 #include "core/connection_record.h"
+#include "core/global_options.h"
 #include "core/passwords.h"
+#include "core/pcaw.h"
 #include "core/pcaw_enum.h"
 #include "core/registry_store.h"
 #include "core/string_table.h"
+#include "core/text.h"
+#include "core/vnc_viewer_launch.h"
+#include "main_window/folder_tree.h"
+#include "main_window/launch_prompt.h"
 #include "main_window/main_form.h"
+#include "main_window/path_text.h"
+#include "main_window/program_state.h"
+#include "main_window/tree_drag.h"
 
 namespace corvana {
 namespace {
 
 constexpr int kObjectsId = 3000;
+constexpr int kTargetId = 3001;
+constexpr int kPortId = 3002;
+constexpr int kFolderId = 3028;
+constexpr int kVncConnectionId = 3029;
+constexpr int kObjectsSelectedId = 3032;
+constexpr int kPcAWConnectionId = 3042;
 constexpr int kBusyPointer = 13;
+constexpr int kFirstVncPort = 5900;
+// Above this many selected items the details show only their count.
+constexpr long kMostNamesShown = 16;
 constexpr COLORREF kPasswordStoredColor = RGB(0, 0, 255);
+constexpr const char* kCrLf = "\r\n";
 
 void EnableButton(MainForm& frmMain, const char* key, bool enabled) {
   if (forms::ToolbarButtonRef button = frmMain.Toolbar1().ButtonByKey(key)) button->SetEnabled(enabled);
+}
+
+void ShowKindPicture(MainForm& frmMain, const char* pictureBox) {
+  frmMain.Get<forms::Image>("imgItemType").SetPicture(frmMain.Get<forms::PictureBox>(pictureBox).Picture());
+}
+
+const char* KindPicture(const std::string& upperTag) {
+  if (upperTag == kFolderTag) return "picTYPE_FOLDER";
+  if (upperTag == kPcAWTag) return "picTYPE_PCAW";
+  return "picTYPE_VNC";
+}
+
+void SetFilePanel(MainForm& frmMain, const std::string& text) {
+  if (forms::PanelRef file = frmMain.StatusBar1().PanelByKey("file")) file->SetText(text);
+}
+
+// The display as the old program read it: its leading digits, 0 when there are none.
+long DisplayNumber(const std::string& display) {
+  size_t i = 0;
+  while (i < display.size() && display[i] == ' ') ++i;
+  bool negative = i < display.size() && display[i] == '-';
+  if (negative) ++i;
+  long n = 0;
+  for (; i < display.size() && display[i] >= '0' && display[i] <= '9' && n < 100000000; ++i) n = n * 10 + (display[i] - '0');
+  return negative ? -n : n;
+}
+
+std::vector<forms::ListItemRef> SelectedItems(const forms::ListView& list) {
+  std::vector<forms::ListItemRef> selected;
+  for (const forms::ListItemRef& item : list.Items())
+    if (item->Selected()) selected.push_back(item);
+  return selected;
+}
+
+class MinimizeMainForm : public MainWindowMinimizer {
+ public:
+  explicit MinimizeMainForm(MainForm& form) : form_(form) {}
+  void MinimizeMainWindow() override { form_.SetWindowState(forms::kMinimized); }
+
+ private:
+  MainForm& form_;
+};
+
+void OpenFolderItem(MainForm& frmMain, const forms::ListItemRef& target) {
+  forms::TreeView& tree = frmMain.tvMain();
+  const std::string current = frmMain.lstItems().Tag();
+  if (forms::NodeRef parent = tree.NodeByKey(current)) parent->SetExpanded(true);
+  // A folder item whose node is not in the tree (the list was filled without one, or the folder
+  // appeared since) is opened by its path all the same; the tree just shows no node for it.
+  forms::NodeRef node = tree.NodeByKey(current + "\\" + target->Text());
+  if (node) {
+    node->EnsureVisible();
+    node->SetSelected(true);
+  }
+  frmMain.lstItems().SetTag(node ? node->FullPath() : target->Key());
+  frmMain.txtFolderInfo().SetText(node ? node->Text() : target->Text());
+  RefreshCurrentFolder(frmMain);
 }
 
 }  // namespace
@@ -74,5 +150,159 @@ long CountSelected(const forms::ListView& List) {
     if (item->Selected()) ++n;
   return n;
 }
+
+void OpenListItem(MainForm& frmMain, OpenTrigger trigger) {
+  forms::ListView& list = frmMain.lstItems();
+  if (CountSelected(list) != 1) return;
+  forms::ListItemRef target = trigger == OpenTrigger::DoubleClick
+                                  ? list.HitTest(static_cast<int>(gLastMouseX), static_cast<int>(gLastMouseY))
+                                  : list.SelectedItem();
+  if (!target) return;
+  const std::string tag = trigger == OpenTrigger::EnterKey ? UpperCase(target->Tag()) : target->Tag();
+  if (tag == kFolderTag) {
+    OpenFolderItem(frmMain, target);
+    return;
+  }
+  if (tag == kPcAWTag) {
+    forms::ListItemRef selected = list.SelectedItem();
+    if (!selected) return;
+    if (PcAW().Connect(ReadPcAWFile(selected->Key())) && gOptions.MinimizeAfterConnect)
+      frmMain.SetWindowState(forms::kMinimized);
+    return;
+  }
+  const std::string viewer = UpperCase(gOptions.PreferredViewer);
+  if (viewer == "VNCVIEWER") {
+    std::unique_ptr<PasswordPrompt> prompt = CreateLaunchPasswordPrompt();
+    MinimizeMainForm minimizer(frmMain);
+    ConnectVncViewer(target->Key(), *prompt, minimizer);
+  } else if (viewer == "BROWSER") {
+    frmMain.mnuConnectWithInternalBrowser_Click();
+  } else if (viewer == "JAVA") {
+    frmMain.mnuConnectWithJava_Click();
+  }
+}
+
+void MainForm::lstItems_Click() {
+  forms::ListView& list = lstItems();
+  const long n = CountSelected(list);
+  if (n == 1) {
+    EnableButton(*this, "delete", true);
+    forms::ListItemRef item = SelectedItems(list).front();
+    txtItemName().SetText(item->Text());
+    if (item->Tag() == kFolderTag) {
+      txtConnInfo().SetText(LoadResString(kFolderId));
+      EnableButton(*this, "edit", false);
+      SetFilePanel(*this, "");
+      ShowKindPicture(*this, "picTYPE_FOLDER");
+    } else if (item->Tag() == kPcAWTag) {
+      txtConnInfo().SetText(LoadResString(kPcAWConnectionId) + kCrLf + LoadResString(kTargetId) + ": " +
+                            item->SubItem(1) + kCrLf);
+      SetControlPathText(hWnd(), ReadPcAWFile(item->Key()), txtdummy());
+      SetFilePanel(*this, txtdummy().Text());
+      EnableButton(*this, "edit", true);
+      ShowKindPicture(*this, "picTYPE_PCAW");
+    } else {
+      EnableButton(*this, "edit", true);
+      txtConnInfo().SetText(LoadResString(kVncConnectionId) + kCrLf + LoadResString(kTargetId) + ": " +
+                            item->SubItem(1) + kCrLf + LoadResString(kPortId) + ": " +
+                            std::to_string(DisplayNumber(item->SubItem(2)) + kFirstVncPort) + kCrLf);
+      SetFilePanel(*this, "");
+      ShowKindPicture(*this, "picTYPE_VNC");
+    }
+    return;
+  }
+  ShowKindPicture(*this, "picTYPE_FOLDER");
+  if (n > kMostNamesShown) {
+    txtItemName().SetText("");
+    EnableButton(*this, "edit", false);
+    txtConnInfo().SetText(std::to_string(n) + " " + LoadResString(kObjectsSelectedId));
+  } else if (n >= 2) {
+    txtItemName().SetText("");
+    std::string text = std::to_string(n) + " " + LoadResString(kObjectsSelectedId) + kCrLf + kCrLf + kCrLf;
+    for (const forms::ListItemRef& item : SelectedItems(list)) text += item->Text() + kCrLf;
+    txtConnInfo().SetText(text);
+  } else {
+    txtItemName().SetText("");
+    txtConnInfo().SetText("");
+    EnableButton(*this, "edit", false);
+    EnableButton(*this, "delete", false);
+  }
+}
+
+void MainForm::lstItems_KeyUp(int /*KeyCode*/, int /*Shift*/) {
+  forms::ListView& list = lstItems();
+  const long n = CountSelected(list);
+  if (n == 0) {
+    EnableButton(*this, "delete", false);
+  } else if (n == 1) {
+    EnableButton(*this, "delete", true);
+    const std::string tag = UpperCase(SelectedItems(list).front()->Tag());
+    EnableButton(*this, "edit", tag != kFolderTag);
+    ShowKindPicture(*this, KindPicture(tag));
+  } else {
+    EnableButton(*this, "delete", true);
+    ShowKindPicture(*this, "picTYPE_FOLDER");
+  }
+}
+
+void MainForm::lstItems_KeyDown(int& KeyCode, int Shift) {
+  // Ctrl+Enter is a command key of its own (none yet); every other Shift state opens.
+  if (KeyCode == VK_RETURN && Shift != 2) OpenListItem(*this, OpenTrigger::EnterKey);
+}
+
+void MainForm::lstItems_DblClick() { OpenListItem(*this, OpenTrigger::DoubleClick); }
+
+void MainForm::lstItems_ColumnClick(const forms::ColumnHeaderRef& ColumnHeader) {
+  forms::ListView& list = lstItems();
+  for (const forms::ColumnHeaderRef& column : list.Columns()) column->SetIcon("");
+  if (list.SortKey() == ColumnHeader->Index() - 1) {
+    if (list.SortOrder() == 0) {
+      list.SetSortOrder(1);
+      ColumnHeader->SetIcon("des");
+    } else {
+      list.SetSortOrder(0);
+      ColumnHeader->SetIcon("asc");
+    }
+  } else {
+    list.SetSortKey(ColumnHeader->Index() - 1);
+    list.SetSortOrder(0);
+    ColumnHeader->SetIcon("asc");
+  }
+  list.SetSorted(true);
+}
+
+void MainForm::lstItems_AfterLabelEdit(int& Cancel, std::string& NewString) {
+  forms::ListItemRef item = lstItems().SelectedItem();
+  forms::NodeRef folder = tvMain().SelectedItem();
+  // Without a selected folder or item there is no key to rename: the label goes back.
+  if (!item || !folder) {
+    Cancel = 1;
+    return;
+  }
+  const std::string NewPath = folder->FullPath() + "\\" + NewString;
+  if (!IsValidItemName(NewString) || ConnectionPathExists(NewPath)) {
+    Cancel = 1;
+    return;
+  }
+  if (RenameConnectionKey(item->Key(), NewPath))
+    item->SetKey(NewPath);
+  else
+    Cancel = 1;
+}
+
+void MainForm::lstItems_MouseDown(int Button, int Shift, int X, int Y) {
+  if (Button == forms::kLeftButton && Shift == 1) {
+    if (forms::ListItemRef item = lstItems().HitTest(X, Y)) {
+      DragListItem = item;
+      tvMain().SetDropHighlight(nullptr);
+    }
+    return;
+  }
+  DragListItem = nullptr;
+}
+
+void MainForm::lstItems_DragOver(int X, int Y, int /*State*/) { Drag().MoveImageOver(lstItems(), X, Y); }
+
+void MainForm::lstItems_DragDrop(int /*X*/, int /*Y*/) { Get<forms::PictureBox>("Picture1").SetVisible(false); }
 
 }  // namespace corvana

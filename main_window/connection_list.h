@@ -20,4 +20,10 @@ bool AddConnectionListItem(MainForm& frmMain, const std::string& Name, const std
 // The number of selected items of List.
 long CountSelected(const forms::ListView& List);
 
+// How the open action was asked for: the double-click takes the item under the mouse, Enter the
+// selected item.
+enum class OpenTrigger { DoubleClick, EnterKey };
+// Opens a folder item, connects a pcAnywhere entry or starts the preferred viewer.
+void OpenListItem(MainForm& frmMain, OpenTrigger trigger);
+
 }  // namespace corvana

@@ -3,12 +3,19 @@
 #include "core/registry_store.h"
 #include "core/string_table.h"
 #include "main_window/connection_list.h"
+#include "main_window/folder_popup.h"
 #include "main_window/main_form.h"
+#include "main_window/tree_drag.h"
 
 namespace corvana {
 namespace {
 
 constexpr int kNewFolderId = 1016;
+constexpr int kDelKey = 46;
+constexpr int kF5Key = 116;
+// The scroll zones of a drag, in twips from the tree's top and bottom edges; both bounds exclusive.
+constexpr int kTopScrollZone = 100;
+constexpr int kBottomScrollZone = 200;
 
 forms::NodeRef AddFolderNode(forms::TreeView& tree, const forms::NodeRef& parent, const std::string& key,
                              const std::string& text) {
@@ -20,6 +27,30 @@ void AddPlaceholder(forms::TreeView& tree, const forms::NodeRef& node) { tree.Ad
 std::string LastPart(const std::string& path) {
   size_t slash = path.rfind('\\');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// After a folder's rename the Keys of its loaded descendants follow its new path; what is
+// expanded stays expanded.
+void RekeyDescendants(const forms::NodeRef& node) {
+  for (const forms::NodeRef& child : node->ChildNodes()) {
+    if (child->Key().empty()) continue;  // the placeholder
+    child->SetKey(node->Key() + "\\" + child->Text());
+    RekeyDescendants(child);
+  }
+}
+
+void SelectNodeByKey(forms::TreeView& tree, const std::string& key) {
+  if (forms::NodeRef node = tree.NodeByKey(key)) node->SetSelected(true);
+}
+
+// A folder item moved by a drop leaves its old place in the tree, and the target shows it.
+void AfterFolderMoved(MainForm& frmMain, const std::string& oldKey, const forms::NodeRef& target) {
+  forms::TreeView& tree = frmMain.tvMain();
+  if (forms::NodeRef old = tree.NodeByKey(oldKey)) tree.RemoveNode(old);
+  if (target->Expanded())
+    LoadSubFolders(frmMain, target);
+  else if (target->Children() == 0)
+    AddPlaceholder(tree, target);
 }
 
 }  // namespace
@@ -82,7 +113,7 @@ void ReopenFolder(MainForm& frmMain, const std::string& Last) {
 void RefreshCurrentFolder(MainForm& frmMain) {
   frmMain.lstItems().ClearItems();
   ShowFolderContents(frmMain, frmMain.lstItems().Tag());
-  if (forms::NodeRef node = frmMain.tvMain().NodeByKey(frmMain.lstItems().Tag())) node->SetSelected(true);
+  SelectNodeByKey(frmMain.tvMain(), frmMain.lstItems().Tag());
 }
 
 void MainForm::tvMain_Expand(const forms::NodeRef& Node) { LoadSubFolders(*this, Node); }
@@ -103,6 +134,99 @@ void MainForm::tvMain_NodeClick(const forms::NodeRef& Node) {
   bool any = lstItems().ItemCount() > 0;
   for (const char* key : {"delete", "edit"})
     if (forms::ToolbarButtonRef button = Toolbar1().ButtonByKey(key)) button->SetEnabled(any);
+}
+
+
+void MainForm::tvMain_AfterLabelEdit(int& Cancel, std::string& NewString) {
+  if (forms::NodeRef node = tvMain().SelectedItem()) {
+    forms::NodeRef parent = node->Parent();
+    const std::string NewPath = parent ? parent->FullPath() + "\\" + NewString : NewString;
+    if (IsValidItemName(NewString) && RenameFolderKey(NewPath, node->Key())) {
+      node->SetKey(NewPath);
+      RekeyDescendants(node);
+      lstItems().SetTag(node->Key());
+    } else {
+      Cancel = 1;
+    }
+  }
+  RefreshCurrentFolder(*this);
+}
+
+void MainForm::tvMain_KeyUp(int KeyCode, int /*Shift*/) {
+  if (KeyCode == kDelKey) {
+    mnuDeleteFolder_Click();
+    return;
+  }
+  if (KeyCode != kF5Key) return;
+  forms::NodeRef node = tvMain().SelectedItem();
+  if (!node) return;
+  const std::string path = node->FullPath();
+  // Through the Collapse and Expand handlers the branch is read again from the store.
+  const bool expanded = node->Expanded();
+  node->SetExpanded(!expanded);
+  node->SetExpanded(expanded);
+  SelectNodeByKey(tvMain(), path);
+  RefreshCurrentFolder(*this);
+}
+
+void MainForm::tvMain_MouseDown(int Button, int Shift, int X, int Y) {
+  // A press on the tree itself starts no list-to-tree move.
+  if (Button == forms::kLeftButton) DragListItem = nullptr;
+  if (Button == forms::kRightButton) ShowFolderPopup(*this, X, Y);
+  (void)Shift;
+}
+
+void MainForm::mnuFolderExpand_Click() {
+  if (forms::NodeRef node = tvMain().SelectedItem()) node->SetExpanded(!node->Expanded());
+}
+
+void MainForm::tvMain_MouseMove(int Button, int /*Shift*/, int /*X*/, int /*Y*/) {
+  if (Button != forms::kLeftButton || !DragListItem || Drag().Active()) return;
+  Drag().PrepareImage(DragListItem->Text());
+  Drag().Begin();
+}
+
+void MainForm::tvMain_DragOver(int X, int Y, int /*State*/) {
+  forms::TreeView& tree = tvMain();
+  tree.SetDropHighlight(tree.HitTest(X, Y));
+  DragPosX = static_cast<float>(X);
+  DragPosY = static_cast<float>(Y);
+  const bool inTop = 0 < Y && Y < kTopScrollZone;
+  const bool inBottom = tree.Height() - kBottomScrollZone < Y && Y < tree.Height();
+  if (inTop || inBottom) {
+    AutoScrollUp = inTop;
+    // Enabling a running timer would restart its interval with every move.
+    if (!Timer1().Enabled()) Timer1().SetEnabled(true);
+  } else {
+    Timer1().SetEnabled(false);
+  }
+  Drag().MoveImageOver(tree, X, Y);
+}
+
+void MainForm::Timer1_Timer() {
+  forms::TreeView& tree = tvMain();
+  tree.SetDropHighlight(tree.HitTest(static_cast<int>(DragPosX), static_cast<int>(DragPosY)));
+  SendMessageA(tree.hWnd(), WM_VSCROLL, AutoScrollUp ? SB_LINEUP : SB_LINEDOWN, 0);
+}
+
+void MainForm::tvMain_DragDrop(int /*X*/, int /*Y*/) {
+  forms::TreeView& tree = tvMain();
+  forms::NodeRef target = tree.DropHighlight();
+  if (target && DragListItem) {
+    const ListItemRef moved{DragListItem->Key(), DragListItem->Text()};
+    const bool folder = DragListItem->Tag() == kFolderTag;
+    // The store refuses a folder dropped onto itself or below itself, and a drop onto the
+    // folder the item is in already.
+    if (MoveConnectionToFolder(moved, target->Key()) && folder) AfterFolderMoved(*this, moved.Key, target);
+    if (forms::NodeRef selected = tree.SelectedItem()) {
+      lstItems().ClearItems();
+      ShowFolderContents(*this, selected->Key());
+    }
+  }
+  tree.SetDropHighlight(nullptr);
+  DragListItem = nullptr;
+  Timer1().SetEnabled(false);
+  Get<forms::PictureBox>("Picture1").SetVisible(false);
 }
 
 }  // namespace corvana

@@ -6,10 +6,12 @@
 #include "core/registry_upgrade.h"
 #include "forms/file_drop.h"
 #include "forms/localize_form.h"
+#include "main_window/browse_events.h"
 #include "main_window/connection_list.h"
 #include "main_window/folder_tree.h"
 #include "main_window/program_state.h"
 #include "main_window/program_version.h"
+#include "main_window/tree_drag.h"
 #include "main_window/window_layout.h"
 #include "resources/resource_ids.h"
 
@@ -52,6 +54,7 @@ MainForm::MainForm(MainFormServices services) : Form(MainFormDeclaration()), ser
 }
 
 MainForm::~MainForm() {
+  drag_.reset();
   drop_.reset();
   tray_.reset();
 }
@@ -83,6 +86,7 @@ void MainForm::ApplyDesignProperties() {
   if (tray_) tray_->TrayIconClick = [this](int button) { KW_Tray_TrayIconClick(button); };
   drop_ = std::make_unique<forms::FileDropTarget>(*this);
   drop_->OLEDragDrop = [this](const std::vector<std::string>& files) { Form_OLEDragDrop(files); };
+  drag_ = std::make_unique<ListToTreeDrag>(*this);
   WireEvents();
 }
 
@@ -96,6 +100,7 @@ void MainForm::WireEvents() {
   imgSplitter().MouseMove = [this](int b, int s, int x, int y) { imgSplitter_MouseMove(b, s, x, y); };
   imgSplitter().MouseUp = [this](int b, int s, int x, int y) { imgSplitter_MouseUp(b, s, x, y); };
   GetMenu("mnuEnd").Click = [this] { mnuEnd_Click(); };
+  WireTreeAndListEvents(*this);
 }
 
 void MainForm::Form_Load() {

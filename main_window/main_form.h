@@ -27,6 +27,8 @@ class FileDropTarget;
 
 namespace corvana {
 
+class ListToTreeDrag;
+
 forms::FormDecl MainFormDeclaration();
 
 // Twips between the tree's right edge and the splitter.
@@ -75,6 +77,14 @@ class MainForm : public forms::Form, public MainWindowBackground {
   bool CutMode = false;
   forms::ListView* ClipItems = nullptr;
 
+  // The list-to-tree drag: the item moved, the last position above the tree (twips) and the
+  // scroll direction of Timer1; the new-folder command's place.
+  forms::ListItemRef DragListItem;
+  float DragPosX = 0, DragPosY = 0;
+  bool AutoScrollUp = false;
+  bool NewFolderFromFileMenu = false;
+  ListToTreeDrag& Drag() const { return *drag_; }
+
   // Event handlers; public where other routines of the window call them.
   void Form_Load();
   void Form_QueryUnload(int& Cancel, int UnloadMode);
@@ -86,7 +96,28 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void tvMain_Expand(const forms::NodeRef& Node);
   void tvMain_Collapse(const forms::NodeRef& Node);
   void tvMain_NodeClick(const forms::NodeRef& Node);
+  void tvMain_AfterLabelEdit(int& Cancel, std::string& NewString);
+  void tvMain_KeyUp(int KeyCode, int Shift);
+  void tvMain_MouseDown(int Button, int Shift, int X, int Y);
+  void tvMain_MouseMove(int Button, int Shift, int X, int Y);
+  void tvMain_DragOver(int X, int Y, int State);
+  void tvMain_DragDrop(int X, int Y);
+  void Timer1_Timer();
+  void mnuFolderExpand_Click();
+  void lstItems_Click();
+  void lstItems_DblClick();
+  void lstItems_ColumnClick(const forms::ColumnHeaderRef& ColumnHeader);
+  void lstItems_AfterLabelEdit(int& Cancel, std::string& NewString);
+  void lstItems_KeyDown(int& KeyCode, int Shift);
+  void lstItems_KeyUp(int KeyCode, int Shift);
+  void lstItems_MouseDown(int Button, int Shift, int X, int Y);
   void lstItems_MouseMove(int Button, int Shift, int X, int Y);
+  void lstItems_DragOver(int X, int Y, int State);
+  void lstItems_DragDrop(int X, int Y);
+  // Commands of later work that the list and the tree already call (main_window/command_hooks.cpp).
+  void mnuConnectWithInternalBrowser_Click();
+  void mnuConnectWithJava_Click();
+  void mnuDeleteFolder_Click();
   void imgSplitter_MouseDown(int Button, int Shift, int X, int Y);
   void imgSplitter_MouseMove(int Button, int Shift, int X, int Y);
   void imgSplitter_MouseUp(int Button, int Shift, int X, int Y);
@@ -112,6 +143,7 @@ class MainForm : public forms::Form, public MainWindowBackground {
   std::unique_ptr<TrayIcon> tray_;
   IconHandle icon_;
   std::unique_ptr<forms::FileDropTarget> drop_;
+  std::unique_ptr<ListToTreeDrag> drag_;
   bool splitterMoving_ = false;
 };
 

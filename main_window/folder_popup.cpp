@@ -1,0 +1,42 @@
+#include "main_window/folder_popup.h"
+
+#include "core/registry_store.h"
+#include "core/string_table.h"
+#include "main_window/main_form.h"
+
+namespace corvana {
+namespace {
+
+constexpr int kExpandId = 3022;
+constexpr int kCollapseId = 3023;
+constexpr int kRightButtonFlag = 2;
+
+}  // namespace
+
+forms::Menu& PrepareFolderPopup(MainForm& frmMain, const forms::NodeRef& Node) {
+  forms::Menu& remove = frmMain.GetMenu("mnuDeleteFolder");
+  forms::Menu& rename = frmMain.GetMenu("mnuRenameFolder");
+  forms::Menu& paste = frmMain.GetMenu("mnuFolderPaste");
+  forms::Menu& expand = frmMain.GetMenu("mnuFolderExpand");
+  if (!Node) {
+    frmMain.NewFolderFromFileMenu = false;
+    for (forms::Menu* item : {&remove, &rename, &paste, &expand}) item->SetEnabled(false);
+    expand.SetCaption(LoadResString(kExpandId));
+    return frmMain.GetMenu("mnuNewFolder");
+  }
+  Node->SetSelected(true);
+  frmMain.NewFolderFromFileMenu = true;
+  remove.SetEnabled(true);
+  rename.SetEnabled(true);
+  paste.SetEnabled(frmMain.HasClip);
+  expand.SetEnabled(HasSubFolders(Node->FullPath()));
+  expand.SetCaption(LoadResString(Node->Expanded() ? kCollapseId : kExpandId));
+  return frmMain.HasClip ? paste : expand;
+}
+
+void ShowFolderPopup(MainForm& frmMain, int X, int Y) {
+  forms::Menu& defaultItem = PrepareFolderPopup(frmMain, frmMain.tvMain().HitTest(X, Y));
+  frmMain.PopupMenu(frmMain.GetMenu("mnuPopUpFolder"), kRightButtonFlag, &defaultItem);
+}
+
+}  // namespace corvana
