@@ -11,6 +11,7 @@
 #include "core/global_options.h"
 #include "core/vnc_viewer_launch.h"
 #include "stand_in_control.h"
+#include "support/message_box_watcher.h"
 #include "support/registry_sandbox.h"
 
 namespace corvana::test {
@@ -45,6 +46,8 @@ class LaunchTest : public ::testing::Test {
     gPasswordCancelled = false;
   }
   void TearDown() override {
+    // A test that expects a message takes it out of the watcher.
+    EXPECT_TRUE(watcher_.seen().empty()) << watcher_.seen().front().text;
     CloseAllStandIns(kDefaultAuthWindowCaption);
     for (const auto& caption : extraCaptions_) CloseAllStandIns(caption);
   }
@@ -74,6 +77,8 @@ class LaunchTest : public ::testing::Test {
   }
 
   RegistrySandbox sandbox_;
+  // Answers any message of the launch, so that a failure is reported and never waits for a click.
+  MessageBoxWatcher watcher_;
   FakePrompt prompt_;
   FakeMainWindow mainWindow_;
   std::vector<std::string> extraCaptions_;

@@ -6,7 +6,6 @@
 #include "core/passwords.h"
 #include "core/process_start.h"
 #include "launch_fixture.h"
-#include "support/message_box_watcher.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -268,11 +267,10 @@ TEST_F(LaunchTest, CancelledPromptStartsNothing) {
   gOptions.ViewerPath = ProgramFolder() + "\\no_such_viewer.exe";
   std::string path = MakeConnection("Top", "Conn");
   prompt_.cancel = true;
-  MessageBoxWatcher watcher;
   ConnectVncViewer(path, prompt_, mainWindow_);
   EXPECT_EQ(prompt_.asked.size(), 1u);
   EXPECT_TRUE(gPasswordCancelled);
-  EXPECT_TRUE(watcher.seen().empty());
+  EXPECT_TRUE(watcher_.seen().empty());
   EXPECT_EQ(mainWindow_.minimized, 0);
 }
 
@@ -311,15 +309,15 @@ TEST_F(LaunchTest, ViewerThatCannotStartIsReportedByItsPath) {
   const std::string missing = ProgramFolder() + "\\no_such_viewer.exe";
   gOptions.ViewerPath = missing;
   std::string path = MakeConnection("Top", "Conn", "pw");
-  MessageBoxWatcher watcher;
   ConnectVncViewer(path, prompt_, mainWindow_);
-  auto seen = watcher.seen();
+  auto seen = watcher_.seen();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, "VNC Corvana");
   EXPECT_THAT(seen[0].text, StartsWith("Error on executing " + missing + " ("));
   EXPECT_EQ(seen[0].text.back(), ')');
   EXPECT_GT(seen[0].text.size(), ("Error on executing " + missing + " ()").size());
   EXPECT_EQ(mainWindow_.minimized, 0);
+  watcher_.clear();
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gmock/gmock.h>
 
 #include "launch_fixture.h"
-#include "support/message_box_watcher.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -12,13 +11,13 @@ namespace {
 TEST_F(LaunchTest, DefaultViewerThatCannotStartIsReportedByItsName) {
   gOptions.ViewerPath.clear();
   std::string path = MakeConnection("Top", "Conn", "pw");
-  MessageBoxWatcher watcher;
   ConnectVncViewer(path, prompt_, mainWindow_);
-  auto seen = watcher.seen();
+  auto seen = watcher_.seen();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, "VNC Corvana");
   EXPECT_THAT(seen[0].text, ::testing::StartsWith("Error on executing vncviewer.exe ("));
   EXPECT_EQ(mainWindow_.minimized, 0);
+  watcher_.clear();
 }
 
 }  // namespace

@@ -1,0 +1,134 @@
+#include "dialogs/password_enter.h"
+
+#include <memory>
+
+#include "core/passwords.h"
+#include "forms/basic_controls.h"
+#include "forms/image_list.h"
+#include "forms/localize_form.h"
+#include "forms/picture.h"
+#include "forms/picture_controls.h"
+#include "resources/resource_ids.h"
+
+namespace corvana::dialogs {
+namespace {
+
+forms::ControlDecl Control(const char* type, const char* name, int left, int top, int width, int height,
+                           const char* text = "", const char* tag = "") {
+  forms::ControlDecl d;
+  d.type = type;
+  d.name = name;
+  d.left = left;
+  d.top = top;
+  d.width = width;
+  d.height = height;
+  d.text = text;
+  d.tag = tag;
+  return d;
+}
+
+// Never seeded, as the pictures were meant to be: every run of the program draws the same row.
+std::minstd_rand& RandomSource() {
+  static std::minstd_rand source;
+  return source;
+}
+
+double NextRandom() { return std::uniform_real_distribution<double>(0.0, 1.0)(RandomSource()); }
+
+forms::PictureRef PictureOfImage(const forms::ImageList& list, int index, COLORREF back) {
+  WindowDc screen(nullptr);
+  MemoryDc dc(CreateCompatibleDC(screen.get()));
+  GdiObject bitmap(CreateCompatibleBitmap(screen.get(), list.ImageWidth(), list.ImageHeight()));
+  if (!dc || !bitmap) return nullptr;
+  {
+    SelectedObject selected(dc.get(), bitmap.get());
+    GdiObject brush(CreateSolidBrush(back));
+    RECT all{0, 0, list.ImageWidth(), list.ImageHeight()};
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(brush.get()));
+    ImageList_Draw(list.handle(), index, dc.get(), 0, 0, ILD_TRANSPARENT);
+  }
+  return std::make_shared<forms::Picture>(std::move(bitmap));
+}
+
+}  // namespace
+
+forms::FormDecl PasswordEnterDeclaration() {
+  forms::FormDecl f;
+  f.name = "dlgPasswordEnter";
+  f.caption = "Kennwort eingeben";
+  f.tag = "1026";
+  f.clientWidth = 4440;
+  f.clientHeight = 1680;
+  f.borderStyle = forms::BorderStyle::FixedDialog;
+  f.minButton = f.maxButton = false;
+
+  forms::ControlDecl password = Control("TextBox", "txtPassword", 240, 240, 3000, 315);
+  password.extras["PasswordChar"] = "*";
+  forms::ControlDecl save = Control("CheckBox", "chkSavePassword", 240, 720, 3000, 255, "Kennwort &speichern", "1024");
+  forms::ControlDecl ok = Control("CommandButton", "cmdOK", 240, 1140, 1500, 375, "Ver&binden", "1025");
+  ok.extras["Default"] = "1";
+  forms::ControlDecl cancel = Control("CommandButton", "cmdCancel", 1920, 1140, 1500, 375, "&Abbrechen", "120");
+  cancel.extras["Cancel"] = "1";
+  forms::ControlDecl pic = Control("PictureBox", "Pic", 3660, 150, 540, 540);
+  forms::ControlDecl images = Control("ImageList", "ilst", 0, 0, 0, 0);
+  images.extras["ImageWidth"] = "32";
+  images.extras["ImageHeight"] = "32";
+  for (int i = 0; i < PASSWORD_PICTURE_COUNT; ++i)
+    images.images.push_back({"p" + std::to_string(i + 1), IDI_PASSWORD_1 + i, true});
+  f.controls = {password, save, ok, cancel, pic, images};
+  return f;
+}
+
+dlgPasswordEnter::dlgPasswordEnter() : forms::Form(PasswordEnterDeclaration()) {
+  Load = [this] { OnLoad(); };
+}
+
+void dlgPasswordEnter::OnLoad() {
+  forms::LocalizeForm(*this);
+  SetCaption(Caption() + " '" + m_ConnectionName + "'");
+  auto& password = Get<forms::TextBox>("txtPassword");
+  auto& save = Get<forms::CheckBox>("chkSavePassword");
+  password.SetText(ReadPassword(m_ConnectionPath));
+  if (!password.Text().empty()) {
+    save.SetValue(1);
+    gLaunchPassword = password.Text();
+  }
+  ShowPicture(1);
+
+  password.KeyPress = [this, &password](int&) {
+    // The key being pressed is not in the box yet.
+    if (password.Text().empty()) return;
+    int count = Get<forms::ImageList>("ilst").Count();
+    ShowPicture(static_cast<int>(count * NextRandom() + 1));
+  };
+  Get<forms::CommandButton>("cmdOK").Click = [this, &password, &save] {
+    gLaunchPassword = password.Text();
+    // SavePassword reports its own failure.
+    if (save.Value() == 1) SavePassword(m_ConnectionPath, gLaunchPassword);
+    UnloadForm();
+  };
+  Get<forms::CommandButton>("cmdCancel").Click = [this] {
+    gLaunchPassword.clear();
+    gPasswordCancelled = true;
+    UnloadForm();
+  };
+}
+
+void dlgPasswordEnter::ShowPicture(int number) {
+  auto& images = Get<forms::ImageList>("ilst");
+  auto& pic = Get<forms::PictureBox>("Pic");
+  if (number < 1 || number > images.Count()) return;
+  if (auto picture = PictureOfImage(images, number - 1, pic.BackColor())) {
+    pic.SetPicture(picture);
+    pictureShown_ = number;
+  }
+}
+
+void PasswordEnterPrompt::AskPassword(const std::string& ItemPath, const std::string& ConnectionName) {
+  dlgPasswordEnter prompt;
+  prompt.m_ConnectionPath = ItemPath;
+  prompt.m_ConnectionName = ConnectionName;
+  prompt.Show(forms::ShowMode::Modal, nullptr);
+}
+
+}  // namespace corvana::dialogs
