@@ -110,6 +110,8 @@ TEST_F(ButtonFormTest, ARealMouseClickRunsTheHandler) {
   std::vector<int> downs;
   ok.Click = [&] { ++clicks; };
   ok.MouseDown = [&](int button, int, int, int) { downs.push_back(button); };
+  // Above whatever else the display shows, so the click lands on our button.
+  SetWindowPos(form.hWnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(form.hWnd());
   RECT r{};
   GetWindowRect(ok.hWnd(), &r);
@@ -320,6 +322,7 @@ TEST(MouseCapture, ADragFromAnImageReportsMovesBeyondIt) {
   f.controls = {Decl("Image", "imgSplitter", 3000, 0, 135, 3000)};
   Form form(f);
   form.Show();
+  SetWindowPos(form.hWnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(form.hWnd());
   auto& splitter = form.Get("imgSplitter");
   std::vector<int> moveXs;
