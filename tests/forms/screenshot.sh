@@ -19,7 +19,13 @@ until [ -e "$dir/ready" ]; do
   if [ "$tries" -gt 300 ] || ! kill -0 "$pid" 2>/dev/null; then echo "sample form did not come up"; exit 1; fi
   sleep 0.1
 done
-xwd -root -silent -display "$DISPLAY" | xwdtopnm 2>/dev/null | pnmtopng > "$out"
+# A window that goes away while the picture is taken makes xwd fail; take it again.
+for attempt in 1 2 3 4 5; do
+  if xwd -root -silent -display "$DISPLAY" > "$dir/shot.xwd" 2>/dev/null && [ -s "$dir/shot.xwd" ]; then
+    xwdtopnm < "$dir/shot.xwd" 2>/dev/null | pnmtopng > "$out" && break
+  fi
+  sleep 0.5
+done
 touch "$dir/stop"
 wait "$pid"
 [ -s "$out" ] || { echo "empty screenshot"; exit 1; }
