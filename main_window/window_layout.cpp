@@ -147,7 +147,10 @@ void LoadMainWindowLayout(MainForm& frmMain) {
 
 void SaveMainWindowLayout(MainForm& frmMain) {
   forms::ListView& list = frmMain.lstItems();
-  if (frmMain.WindowState() == forms::kNormal) {
+  // A window hidden in the notification area is still minimised; its geometry is not the user's.
+  HWND wnd = frmMain.hWnd();
+  const bool normal = frmMain.WindowState() == forms::kNormal && !IsIconic(wnd) && !IsZoomed(wnd);
+  if (normal) {
     WriteRootSetting(kTopWritten, SingleText(frmMain.Top()));
     WriteRootSetting(kLeft, SingleText(frmMain.Left()));
     WriteRootSetting(kHeight, SingleText(frmMain.Height()));

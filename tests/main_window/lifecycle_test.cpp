@@ -135,6 +135,25 @@ TEST_F(LifecycleTest, AnExitWhileMaximisedKeepsTheGeometryOfTheLastNormalExit) {
   EXPECT_EQ(Root("ShowStatusbar"), "0");
 }
 
+TEST_F(LifecycleTest, AnExitFromTheNotificationAreaKeepsTheGeometryOfTheLastNormalExit) {
+  SetRoot("SystrayIfMinimized", "1");
+  {
+    MainForm& f = Start();
+    f.Move(1500, 1200, 10500, 6000);
+    Exit();
+  }
+  MainForm& f = Start();
+  f.SetWindowState(forms::kMinimized);
+  ASSERT_TRUE(PumpUntil([&] { return !f.Visible(); }));
+  // The tray menu's exit while the window is hidden.
+  f.mnuEnd_Click();
+  EXPECT_FALSE(f.Loaded());
+  EXPECT_EQ(Root("left"), "1500");
+  EXPECT_EQ(Root("top"), "1200");
+  EXPECT_EQ(Root("width"), "10500");
+  EXPECT_EQ(Root("height"), "6000");
+}
+
 TEST_F(LifecycleTest, WithoutStoredColumnWidthsEachColumnIsAQuarterOfTheList) {
   SetRoot("ShowStatusbar", "1");
   MainForm& f = Start();
