@@ -1,7 +1,7 @@
 // The launch tests type into another process's window, which must be the foreground window of
-// the desktop. Other test programs run at the same time on the same display and activate their
-// own windows, so this program runs itself again on a Wine virtual desktop of its own: there the
-// foreground belongs to this program and the programs it starts, and nobody else.
+// the desktop. Other test programs run at the same time and activate their own windows, so this
+// program runs itself again on a Wine virtual desktop of its own, where the foreground belongs to
+// it and the programs it starts. (Its X display is its own too: see own_display.sh.)
 #include <windows.h>
 
 #include <gmock/gmock.h>
