@@ -5,7 +5,8 @@
 
 namespace corvana::tray {
 
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
+// The shell's first record layout: 88 bytes in the 32-bit program (wider pointers in a 64-bit build).
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 
 void TrayIconRecord::Fill(HWND window, HICON icon, std::wstring_view tip) {
   data_ = NOTIFYICONDATAA{};

@@ -86,7 +86,7 @@ HRESULT UnregisterControl(const ControlRegistration& control) {
                                       control.typeLibLocale, &registeredPath))) {
     SysFreeString(registeredPath);
     HRESULT hr = UnRegisterTypeLib(control.typeLib, control.typeLibMajor, control.typeLibMinor,
-                                   control.typeLibLocale, SYS_WIN32);
+                                   control.typeLibLocale, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
     if (FAILED(hr)) return hr;
   }
   return ok ? S_OK : SELFREG_E_CLASS;

@@ -27,6 +27,9 @@ using test::ServerSide;
 
 namespace {
 
+// The type library is registered for the platform of the library that registers it.
+const std::string kTypeLibPlatform = sizeof(void*) == 8 ? "win64" : "win32";
+
 const char kProgId[] = "Pinglet.rfbControl";
 const char kClsid[] = "{FBF3E9FC-7891-4B28-915A-24B7E8661177}";
 const char kLibId[] = "{7A68ADCE-F909-45C8-9AC9-EDF1FD7C1B80}";
@@ -67,7 +70,7 @@ TEST(PingletRegistration, ClassProgIdAndTypeLibraryAreRegistered) {
       {kClassKey + "\\Version", nullptr, "2.0"},
       {std::string(kProgId) + "\\CLSID", nullptr, kClsid},
       {kTypeLibKey + "\\2.0", nullptr, "Pinglet"},
-      {kTypeLibKey + "\\2.0\\409\\win32", nullptr, server},
+      {kTypeLibKey + "\\2.0\\409\\" + kTypeLibPlatform, nullptr, server},
   };
   for (const auto& e : expected) EXPECT_EQ(ValueOf(e.key, e.name), e.value) << e.key;
   EXPECT_TRUE(KeyExists(kClassKey + "\\Control"));

@@ -15,6 +15,9 @@ using namespace corvana::test;
 
 namespace {
 
+// The type library is registered for the platform of the library that registers it.
+const std::string kTypeLibPlatform = sizeof(void*) == 8 ? "win64" : "win32";
+
 const char kClassKey[] = "CLSID\\{B0923B5B-39FE-4BCE-AB87-7C9BBF8F09B5}";
 const char kTypeLibKey[] = "TypeLib\\{D11F0AB2-6473-4435-961E-680B982D63DE}";
 const char kInterfaceKey[] = "Interface\\{C437B0E6-7885-4191-9C6D-1B310D03850B}";
@@ -61,7 +64,7 @@ TEST(TrayRegistration, ClassProgIdAndTypeLibraryAreRegistered) {
       {cls + "\\Version", nullptr, "2.2"},
       {std::string(kProgId) + "\\CLSID", nullptr, "{B0923B5B-39FE-4BCE-AB87-7C9BBF8F09B5}"},
       {std::string(kTypeLibKey) + "\\2.2", nullptr, "KW_TrayIcon"},
-      {std::string(kTypeLibKey) + "\\2.2\\409\\win32", nullptr, server},
+      {std::string(kTypeLibKey) + "\\2.2\\409\\" + kTypeLibPlatform, nullptr, server},
   };
   for (const auto& e : expected) EXPECT_EQ(ValueOf(e.key, e.name), e.value) << e.key;
   EXPECT_TRUE(KeyExists(cls + "\\Control"));

@@ -62,7 +62,8 @@ BOOL WINAPI ShellNotifySpy::Hook(DWORD message, PNOTIFYICONDATAA data) {
   call.flags = data->uFlags;
   call.callbackMessage = data->uCallbackMessage;
   call.icon = data->hIcon;
-  call.tip.assign(reinterpret_cast<const char*>(call.record.data() + 24), strnlen(reinterpret_cast<const char*>(call.record.data() + 24), 64));
+  const char* tip = reinterpret_cast<const char*>(call.record.data() + offsetof(NOTIFYICONDATAA, szTip));
+  call.tip.assign(tip, strnlen(tip, 64));
   if (spy->forced_)
     call.result = *spy->forced_;
   else

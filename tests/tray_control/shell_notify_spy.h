@@ -14,7 +14,7 @@ namespace corvana::test {
 
 struct ShellCall {
   DWORD message;
-  std::array<std::uint8_t, 88> record;  // the first cbSize bytes the control handed over
+  std::array<std::uint8_t, NOTIFYICONDATAA_V1_SIZE> record;  // the first cbSize bytes the control handed over
   DWORD cbSize;
   HWND window;
   UINT id;

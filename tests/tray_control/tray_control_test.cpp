@@ -22,8 +22,8 @@ class TrayControlTest : public ::testing::Test {
     ASSERT_EQ(CreateTrayControl(control_), S_OK);
     spy_ = std::make_unique<ShellNotifySpy>(TrayControlModule());
     ASSERT_TRUE(spy_->installed());
-    icon_ = reinterpret_cast<LONG>(LoadIconA(nullptr, IDI_APPLICATION));
-    otherIcon_ = reinterpret_cast<LONG>(LoadIconA(nullptr, IDI_INFORMATION));
+    icon_ = HandleAsLong(LoadIconA(nullptr, IDI_APPLICATION));
+    otherIcon_ = HandleAsLong(LoadIconA(nullptr, IDI_INFORMATION));
   }
   void TearDown() override {
     // The host removes its icon before it ends; so does every test that added one.
@@ -100,7 +100,7 @@ TEST_F(TrayControlTest, AddFillsTheWholeRecord) {
   ASSERT_EQ(spy_->calls().size(), 1u);
   const ShellCall& call = spy_->last();
   EXPECT_EQ(call.message, static_cast<DWORD>(NIM_ADD));
-  EXPECT_EQ(call.cbSize, 88u);
+  EXPECT_EQ(call.cbSize, NOTIFYICONDATAA_V1_SIZE);  // 88 in the 32-bit program
   EXPECT_TRUE(IsWindow(call.window));
   EXPECT_EQ(GetWindowThreadProcessId(call.window, nullptr), GetCurrentThreadId());
   EXPECT_EQ(call.id, 1u);
@@ -141,7 +141,7 @@ TEST_F(TrayControlTest, TooltipArrivesCutToItsFieldInTheAnsiCodePage) {
   for (const Case& c : cases) {
     EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconChangeToolTip", {Variant(c.tip)}));
     EXPECT_EQ(spy_->last().tip, c.arrives);
-    EXPECT_EQ(spy_->last().record[24 + c.arrives.size()], 0) << "the tip ends in a NUL";
+    EXPECT_EQ(spy_->last().record[offsetof(NOTIFYICONDATAA, szTip) + c.arrives.size()], 0) << "the tip ends in a NUL";
   }
   ASSERT_TRUE(CallBool(control_.Get(), L"TrayIconDelete"));
   EXPECT_TRUE(Add(seventy.c_str()));

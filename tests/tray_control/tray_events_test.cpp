@@ -27,7 +27,7 @@ class TrayEventsTest : public ::testing::Test {
     ASSERT_EQ(sink_.Connect(control_.Get()), S_OK);
     ShellNotifySpy spy(TrayControlModule());
     ASSERT_TRUE(spy.installed());
-    LONG icon = reinterpret_cast<LONG>(LoadIconA(nullptr, IDI_APPLICATION));
+    LONG icon = HandleAsLong(LoadIconA(nullptr, IDI_APPLICATION));
     ASSERT_TRUE(CallBool(control_.Get(), L"TrayIconAdd", {Variant(icon), Variant(L"VNC Corvana")}));
     window_ = spy.last().window;
     ASSERT_TRUE(IsWindow(window_));

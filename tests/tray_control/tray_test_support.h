@@ -13,6 +13,9 @@
 
 namespace corvana::test {
 
+// The control takes window handles as 32-bit Longs; handles keep their meaning in 32 bits.
+inline LONG HandleAsLong(HANDLE h) { return static_cast<LONG>(reinterpret_cast<LONG_PTR>(h)); }
+
 using Microsoft::WRL::ComPtr;
 
 // A single-threaded apartment for the test's thread, as the program's user-interface thread has.
