@@ -129,6 +129,16 @@ TEST_F(ButtonFormTest, PostedMouseMessagesClickToo) {
   auto& cancel = form.Get<CommandButton>("cmdCancel");
   int clicks = 0;
   cancel.Click = [&] { ++clicks; };
+  // The button follows the real mouse while it holds the capture: left elsewhere (by an earlier
+  // test), a mouse move between the two messages would take the press back.
+  RECT r{};
+  GetWindowRect(cancel.hWnd(), &r);
+  SetCursorPos(r.left + 5, r.top + 5);
+  PumpUntil([&] {
+    POINT p{};
+    GetCursorPos(&p);
+    return p.x == r.left + 5 && p.y == r.top + 5;
+  });
   PostMessageA(cancel.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   PostMessageA(cancel.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
