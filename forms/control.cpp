@@ -236,12 +236,16 @@ LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
       int button = buttonOf(msg);
+      int vk = button == kLeftButton ? VK_LBUTTON : button == kRightButton ? VK_RBUTTON : VK_MBUTTON;
+      const bool pressed = GetKeyState(vk) < 0;
       RaiseMouse(MouseDown, button, w, l);
+      // A handler that ran a loop of its own (a popup menu) has taken the release along; the
+      // control's own tracking would wait for a release that never comes.
+      if (!wnd_ || (pressed && GetKeyState(vk) >= 0)) return 0;
       buttonsDown_ |= button;
       LRESULT r = CallDefault(msg, w, l);
       // Tree and list views track the mouse in a loop of their own and swallow the release.
       if (CapturesMouse() && wnd_) SetCapture(wnd_.get());
-      int vk = button == kLeftButton ? VK_LBUTTON : button == kRightButton ? VK_RBUTTON : VK_MBUTTON;
       if ((buttonsDown_ & button) && GetKeyState(vk) >= 0 && wnd_) {
         buttonsDown_ &= ~button;
         POINT pt{};

@@ -1,6 +1,7 @@
 #include "main_window/tree_drag.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "forms/twips.h"
 #include "main_window/main_form.h"
@@ -14,6 +15,13 @@ constexpr int kDragEnter = 0, kDragLeave = 1, kDragOver = 2;
 constexpr int kImageMarginPixels = 2;
 
 bool IsSameOrChildWindow(HWND outer, HWND wnd) { return outer && (wnd == outer || IsChild(outer, wnd)); }
+
+// Where the mouse was when the message in hand was sent. The cursor's position read now can
+// still be an earlier one under X, and a drop must land where the button was released.
+POINT MessagePoint() {
+  const DWORD pos = GetMessagePos();
+  return {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+}
 
 }  // namespace
 
@@ -31,9 +39,7 @@ void ListToTreeDrag::Begin() {
   active_ = true;
   over_ = nullptr;
   SetCapture(tree_);
-  POINT pt{};
-  GetCursorPos(&pt);
-  Move(pt);
+  Move(MessagePoint());
 }
 
 void ListToTreeDrag::Stop() {
@@ -152,8 +158,7 @@ void ListToTreeDrag::MoveImageOver(const forms::Control& over, int X, int Y) {
 }
 
 void ListToTreeDrag::ForwardListMoveToTree(int shift) {
-  POINT pt{};
-  GetCursorPos(&pt);
+  const POINT pt = MessagePoint();
   if (ControlUnder(pt) != &form_.tvMain()) return;
   POINT at = ClientTwips(form_.tvMain(), pt);
   form_.tvMain_MouseMove(forms::kLeftButton, shift, at.x, at.y);
@@ -163,14 +168,14 @@ LRESULT CALLBACK ListToTreeDrag::TreeProc(HWND wnd, UINT msg, WPARAM w, LPARAM l
   auto& drag = *reinterpret_cast<ListToTreeDrag*>(self);
   switch (msg) {
     case WM_MOUSEMOVE: {
-      POINT pt{};
-      GetCursorPos(&pt);
+      POINT pt{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
+      ClientToScreen(wnd, &pt);
       drag.Move(pt);
       return 0;
     }
     case WM_LBUTTONUP: {
-      POINT pt{};
-      GetCursorPos(&pt);
+      POINT pt{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
+      ClientToScreen(wnd, &pt);
       drag.Drop(pt);
       return 0;
     }

@@ -1,0 +1,222 @@
+// The connection list: filling, details, sorting, the open action and renaming, with the real
+// mouse and keyboard on the window's own controls.
+#include <gmock/gmock.h>
+
+#include "browse_fixture.h"
+#include "core/passwords.h"
+#include "core/string_table.h"
+
+using namespace corvana;
+using namespace corvana::test;
+using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
+
+namespace {
+
+class ConnectionListTest : public BrowseTest {};
+
+TEST_F(ConnectionListTest, AFolderShowsItsFourEntriesAndCountsOnlyTheConnections) {
+  Folder("Top");
+  Connection("Top", "alpha", "srv-a", "1", "", "secret");
+  Connection("Top", "beta", "srv-b", "2", "5999");
+  Folder("Top\\Sub");
+  Connection("Top\\Sub", "inner", "srv-i", "3", "", "pw");
+  ASSERT_TRUE(SetPcAWFile("Top\\desk", "C:\\nowhere\\desk.chf"));
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+
+  EXPECT_THAT(ListTexts(), UnorderedElementsAre("alpha", "beta", "Sub", "desk"));
+  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "2 " + LoadResString(3000));
+  auto alpha = f.lstItems().ItemByKey("Top\\alpha");
+  auto beta = f.lstItems().ItemByKey("Top\\beta");
+  auto sub = f.lstItems().ItemByKey("Top\\Sub");
+  auto desk = f.lstItems().ItemByKey("Top\\desk");
+  ASSERT_TRUE(alpha && beta && sub && desk);
+  EXPECT_EQ(alpha->ForeColor(), RGB(0, 0, 255));
+  EXPECT_EQ(beta->ForeColor(), CLR_DEFAULT);
+  EXPECT_EQ(alpha->SubItemCount(), 2);  // no file-server port, no third sub-item
+  EXPECT_EQ(beta->SubItem(3), "5999");
+  EXPECT_EQ(sub->Tag(), "F");
+  EXPECT_EQ(desk->Tag(), "PCAW");
+  EXPECT_EQ(alpha->Icon(), "connection");
+
+  // A connection inside a sub-folder is coloured by the password at its own path.
+  ExpandNode("Top");
+  OpenFolder("Top\\Sub");
+  EXPECT_EQ(f.lstItems().ItemByKey("Top\\Sub\\inner")->ForeColor(), RGB(0, 0, 255));
+  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "1 " + LoadResString(3000));
+}
+
+TEST_F(ConnectionListTest, OneClickedConnectionShowsItsTargetAndPort) {
+  Folder("Top");
+  Connection("Top", "alpha", "srv-a", "1");
+  Folder("Top\\Sub");
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  Click(ItemPoint(ItemNamed("alpha")));
+  ASSERT_TRUE(PumpUntil([&] { return f.txtItemName().Text() == "alpha"; }));
+  EXPECT_EQ(f.txtConnInfo().Text(), LoadResString(3029) + "\r\n" + LoadResString(3001) + ": srv-a\r\n" +
+                                        LoadResString(3002) + ": 5901\r\n");
+  EXPECT_TRUE(f.Toolbar1().ButtonByKey("edit")->Enabled());
+  EXPECT_TRUE(f.Toolbar1().ButtonByKey("delete")->Enabled());
+
+  Click(ItemPoint(ItemNamed("Sub")));
+  ASSERT_TRUE(PumpUntil([&] { return f.txtItemName().Text() == "Sub"; }));
+  EXPECT_EQ(f.txtConnInfo().Text(), LoadResString(3028));
+  EXPECT_FALSE(f.Toolbar1().ButtonByKey("edit")->Enabled());
+}
+
+struct SelectionCase {
+  int selected;
+  bool namesListed;
+};
+
+class SelectionDetails : public ConnectionListTest, public ::testing::WithParamInterface<SelectionCase> {};
+
+TEST_P(SelectionDetails, CountLineAndNamesUpToSixteen) {
+  Folder("Many");
+  for (int i = 1; i <= 20; ++i) Connection("Many", (i < 10 ? "c0" : "c") + std::to_string(i));
+  MainForm& f = StartInFront();
+  OpenFolder("Many");
+  const int n = GetParam().selected;
+  Click(ItemPoint(f.lstItems().Item(1)));
+  f.lstItems().Item(n)->EnsureVisible();
+  Pump();
+  Click(ItemPoint(f.lstItems().Item(n)), {VK_SHIFT});
+  ASSERT_TRUE(PumpUntil([&] { return CountSelected(f.lstItems()) == n && !f.txtConnInfo().Text().empty(); }));
+  std::string expected = std::to_string(n) + " " + LoadResString(3032);
+  if (GetParam().namesListed) {
+    expected += "\r\n\r\n\r\n";
+    for (int i = 1; i <= n; ++i) expected += (i < 10 ? "c0" : "c") + std::to_string(i) + "\r\n";
+  }
+  EXPECT_EQ(f.txtConnInfo().Text(), expected);
+  EXPECT_EQ(f.txtItemName().Text(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SelectionDetails,
+                         ::testing::Values(SelectionCase{3, true}, SelectionCase{16, true}, SelectionCase{17, false}));
+
+TEST_F(ConnectionListTest, HeaderClicksSortAndToggleWithTheirIcons) {
+  Folder("Top");
+  Connection("Top", "b", "host-1");
+  Connection("Top", "a", "host-3");
+  Connection("Top", "c", "host-2");
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  forms::ListView& list = f.lstItems();
+  ASSERT_THAT(ListTexts(), ElementsAre("a", "b", "c"));
+
+  struct Step {
+    int column;
+    int sortKey, sortOrder;
+    std::vector<std::string> order;
+  };
+  // Still sorted by the name column, ascending: the first click on "Name" turns it round.
+  const Step steps[] = {{1, 0, 1, {"c", "b", "a"}},
+                        {2, 1, 0, {"b", "c", "a"}},
+                        {2, 1, 1, {"a", "c", "b"}},
+                        {1, 0, 0, {"a", "b", "c"}}};
+  for (const Step& s : steps) {
+    Click(HeaderPoint(s.column));
+    ASSERT_TRUE(PumpUntil([&] { return list.SortKey() == s.sortKey && list.SortOrder() == s.sortOrder; }))
+        << "column " << s.column;
+    EXPECT_EQ(ListTexts(), s.order);
+    for (int c = 1; c <= list.ColumnCount(); ++c)
+      EXPECT_EQ(list.Column(c)->Icon(), c == s.column ? (s.sortOrder ? "des" : "asc") : "") << c;
+  }
+}
+
+TEST_F(ConnectionListTest, DoubleClickOnEmptySpaceDoesNothing) {
+  Folder("Top");
+  Folder("Top\\Sub");
+  Connection("Top", "alpha");
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  int doubleClicks = 0;
+  auto handler = f.lstItems().DblClick;
+  forms::ListItemRef sub = ItemNamed("Sub");
+  // The press on empty space clears the list control's selection; the folder item is selected
+  // again at the double-click, so that exactly one item is selected and none is under the mouse.
+  f.lstItems().DblClick = [&] {
+    ++doubleClicks;
+    sub->SetSelected(true);
+    handler();
+  };
+  DoubleClick(EmptyListPoint());
+  ASSERT_TRUE(PumpUntil([&] { return doubleClicks > 0; }));
+  EXPECT_EQ(f.lstItems().Tag(), "Top");
+  EXPECT_EQ(f.lstItems().ItemCount(), 2);
+}
+
+TEST_F(ConnectionListTest, DoubleClickOnAFolderItemOpensIt) {
+  Folder("Top");
+  Folder("Top\\Sub");
+  Connection("Top\\Sub", "inner");
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  DoubleClick(ItemPoint(ItemNamed("Sub")));
+  ASSERT_TRUE(PumpUntil([&] { return f.lstItems().Tag() == "Top\\Sub"; }));
+  EXPECT_THAT(ListTexts(), ElementsAre("inner"));
+  EXPECT_EQ(f.txtFolderInfo().Text(), "Sub");
+  ASSERT_TRUE(f.tvMain().SelectedItem());
+  EXPECT_EQ(f.tvMain().SelectedItem()->Key(), "Top\\Sub");
+}
+
+TEST_F(ConnectionListTest, EnterOnAFolderItemOfAFolderWithoutNodeStaysInTheProgram) {
+  Folder("Top");
+  Folder("Top\\Sub");
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  // The tree forgets the branch; the list still offers the folder item.
+  f.tvMain().RemoveNode(f.tvMain().NodeByKey("Top"));
+  Click(ItemPoint(ItemNamed("Sub")));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return f.lstItems().Tag() == "Top\\Sub"; }));
+  EXPECT_EQ(f.lstItems().ItemCount(), 0);
+}
+
+struct RenameCase {
+  const char* newName;
+  bool accepted;
+};
+
+class ListRename : public ConnectionListTest, public ::testing::WithParamInterface<RenameCase> {};
+
+TEST_P(ListRename, RefusesNamesOfTheFolderInAnyCase) {
+  Folder("Top");
+  Connection("Top", "alpha");
+  Connection("Top", "beta");
+  Folder("Top\\Sub");
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  forms::ListItemRef alpha = ItemNamed("alpha");
+  Click(ItemPoint(alpha));
+  ASSERT_TRUE(PumpUntil([&] { return f.lstItems().SelectedItem() == alpha; }));
+  f.lstItems().StartLabelEdit();
+  ASSERT_TRUE(PumpUntil([&] { return ListView_GetEditControl(f.lstItems().hWnd()) != nullptr; }));
+  PressKey('A', {VK_CONTROL});
+  TypeText(GetParam().newName);
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return ListView_GetEditControl(f.lstItems().hWnd()) == nullptr; }));
+  Pump();
+  const std::string newPath = std::string("Top\\") + GetParam().newName;
+  if (GetParam().accepted) {
+    EXPECT_EQ(alpha->Text(), GetParam().newName);
+    EXPECT_EQ(alpha->Key(), newPath);
+    EXPECT_TRUE(ConnectionPathExists(newPath));
+    EXPECT_FALSE(PathExists("Top\\alpha"));
+  } else {
+    EXPECT_EQ(alpha->Text(), "alpha");
+    EXPECT_EQ(alpha->Key(), "Top\\alpha");
+    EXPECT_TRUE(ConnectionPathExists("Top\\alpha"));
+  }
+  EXPECT_TRUE(ConnectionPathExists("Top\\beta"));
+  EXPECT_TRUE(PathExists("Top\\Sub"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ListRename,
+                         ::testing::Values(RenameCase{"beta", false}, RenameCase{"BETA", false},
+                                           RenameCase{"sub", false}, RenameCase{"alpha", false},
+                                           RenameCase{"gamma", true}));
+
+}  // namespace
