@@ -30,7 +30,9 @@ std::string ReadStringValue(HKEY key, const std::string& name) {
     return text;
   }
   if (rc != ERROR_SUCCESS) return {};
-  return CutAtNul(buf, kValueBufferChars);
+  // A value that fills the buffer exactly comes without a NUL on some systems: the last place
+  // belongs to the NUL all the same.
+  return CutAtNul(buf, kValueBufferChars - 1);
 }
 
 std::string ReadSubKeyDefaultValue(HKEY key, const std::string& subKey) {

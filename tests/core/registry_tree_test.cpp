@@ -162,6 +162,7 @@ TEST_F(RegistryTreeTest, EnumRegValueDoesNotReuseALengthForARecycledHandle) {
   std::string longName(120, 'L');
   WriteStringValue(longKey.get(), longName, "whole");
   for (int attempt = 0; attempt < 20 && longKey.get() != first; ++attempt) longKey = Open("LongNames");
+  ASSERT_EQ(longKey.get(), first) << "the system did not hand out the closed key's handle again";
   ASSERT_EQ(EnumRegValue(longKey.get(), 0, name, data, type), 0);
   EXPECT_EQ(name, longName);
   EXPECT_EQ(std::get<std::string>(data), "whole");
