@@ -93,6 +93,7 @@ void ExpandAll(const forms::NodeRef& node) {
 class BrowseBench : public MainWindowTest {};
 
 TEST_F(BrowseBench, ListFillAgainstRawWalkAndTreeFill) {
+  ASSERT_TRUE(CreateFolderKey("", "Bench"));
   for (int i = 0; i < kConnections; ++i) ASSERT_TRUE(CreateConnectionKey(FullRecord(i)));
   // 20 top-level folders with 9 sub-folders each: 200 folders besides "Bench".
   for (int t = 0; t < 20; ++t) {

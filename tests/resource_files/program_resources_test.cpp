@@ -67,9 +67,48 @@ TEST(ProgramResources, EveryIconHoldsTheSizesItIsLoadedAt) {
   }
 }
 
+// The visible pixels of an icon at a size, as 0x00RRGGBB.
+std::vector<DWORD> VisiblePixels(int id, int size) {
+  std::vector<DWORD> visible;
+  HICON icon = static_cast<HICON>(LoadImageA(Self(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+  if (!icon) return visible;
+  ICONINFO info{};
+  if (GetIconInfo(icon, &info)) {
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB};
+    std::vector<DWORD> color(size * size), mask(size * size);
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, info.hbmColor, 0, size, color.data(), &bi, DIB_RGB_COLORS);
+    GetDIBits(dc, info.hbmMask, 0, size, mask.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    const bool alpha = std::any_of(color.begin(), color.end(), [](DWORD p) { return (p >> 24) != 0; });
+    for (size_t i = 0; i < color.size(); ++i)
+      if (alpha ? (color[i] >> 24) > 0x80 : (mask[i] & 0xFFFFFF) == 0) visible.push_back(color[i] & 0xFFFFFF);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+  }
+  DestroyIcon(icon);
+  return visible;
+}
+
+bool IsGrey(DWORD rgb) {
+  const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+  return std::max({r, g, b}) - std::min({r, g, b}) <= 8;
+}
+
 TEST(ProgramResources, DisabledToolbarPicturesAreGreyedCopies) {
-  EXPECT_EQ(IDI_TOOLBAR_NEW_DISABLED, IDI_TOOLBAR_NEW + IDI_TOOLBAR_DISABLED_OFFSET);
-  EXPECT_EQ(IDI_TOOLBAR_INFO_DISABLED, IDI_TOOLBAR_INFO + IDI_TOOLBAR_DISABLED_OFFSET);
+  for (int id = IDI_TOOLBAR_NEW; id <= IDI_TOOLBAR_INFO; ++id) {
+    for (int size : {16, 32}) {
+      SCOPED_TRACE("toolbar icon " + std::to_string(id) + " at " + std::to_string(size));
+      const std::vector<DWORD> enabled = VisiblePixels(id, size);
+      const std::vector<DWORD> disabled = VisiblePixels(id + IDI_TOOLBAR_DISABLED_OFFSET, size);
+      ASSERT_FALSE(enabled.empty());
+      // The embossed outline of the picture, without its colours.
+      EXPECT_FALSE(disabled.empty());
+      EXPECT_NE(disabled, enabled);
+      EXPECT_TRUE(std::all_of(disabled.begin(), disabled.end(), IsGrey));
+    }
+  }
 }
 
 struct BitmapFacts {

@@ -54,4 +54,22 @@ TEST(StringTable, EveryFixedTextLoadsByteForByte) {
     }
 }
 
+// Texts with no fixed wording that the program still shows: the splash's disclaimer, read as one
+// paragraph because its third part brings its own leading blank, and the home-page address the
+// About box opens in the browser.
+TEST(StringTable, TheDisclaimerAndTheHomePageAreThere) {
+    const HINSTANCE module = GetModuleHandleA(nullptr);
+    auto text = [&](UINT id) {
+        std::array<char, 4096> buffer{};
+        const int length = LoadStringA(module, id, buffer.data(), static_cast<int>(buffer.size()));
+        return std::string(buffer.data(), length > 0 ? static_cast<size_t>(length) : 0);
+    };
+    for (UINT id = 1041; id <= 1045; ++id) EXPECT_FALSE(text(id).empty()) << id;
+    EXPECT_EQ(text(1043).substr(0, 1), " ");
+    EXPECT_NE(text(1042).back(), ' ') << "the blank before the third part is its own";
+    const std::string home = text(1048);
+    EXPECT_TRUE(home.rfind("http://", 0) == 0 || home.rfind("https://", 0) == 0) << home;
+    EXPECT_EQ(home.find(' '), std::string::npos) << home;
+}
+
 }  // namespace
