@@ -22,6 +22,8 @@ void ToolbarButton::SetImage(const std::string& key) {
 }
 
 void ToolbarButton::SetEnabled(bool enabled) {
+  // Fills set the same state once per item; the button keeps it without a message.
+  if (enabled_ == enabled) return;
   enabled_ = enabled;
   if (owner_ && owner_->hWnd()) SendMessageA(owner_->hWnd(), TB_ENABLEBUTTON, kFirstButtonId + index_ - 1, enabled);
 }

@@ -171,6 +171,16 @@ ListItemRef ListView::AddItem(const std::string& key, const std::string& text, c
   return item;
 }
 
+ListView::Batch::Batch(ListView& list) : list_(list) {
+  if (list_.batchDepth_++ == 0 && list_.hWnd()) SendMessageA(list_.hWnd(), WM_SETREDRAW, FALSE, 0);
+}
+
+ListView::Batch::~Batch() {
+  if (--list_.batchDepth_ > 0 || !list_.hWnd()) return;
+  SendMessageA(list_.hWnd(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_.hWnd(), nullptr, TRUE);
+}
+
 void ListView::InsertNative(ListItem& item) {
   if (!hWnd()) return;
   LVITEMA native{};
@@ -404,8 +414,11 @@ int ListView::ImageOf(const ListItem& item) const {
 }
 
 void ListView::RedrawItem(const ListItem& item) {
-  if (hWnd() && item.index_ > 0) ListView_RedrawItems(hWnd(), item.index_ - 1, item.index_ - 1);
-  if (hWnd()) UpdateWindow(hWnd());
+  // A batch repaints the whole list when it ends.
+  if (hWnd() && item.index_ > 0 && batchDepth_ == 0) {
+    ListView_RedrawItems(hWnd(), item.index_ - 1, item.index_ - 1);
+    UpdateWindow(hWnd());
+  }
 }
 
 bool ListView::OnNotify(NMHDR* hdr, LRESULT& result) {

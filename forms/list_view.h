@@ -94,6 +94,19 @@ class ListView : public Control {
   // the item where its text calls for (later sub-items do not move it; setting Sorted again does).
   ListItemRef AddItem(const std::string& key, const std::string& text, const std::string& icon = "",
                       const std::string& smallIcon = "", int position = 0);
+  // Many changes in a row: while a batch lives the list neither paints nor updates its scroll
+  // bars (each of which the platform would otherwise draw at once); the outermost batch ends
+  // with one repaint.
+  class Batch {
+   public:
+    explicit Batch(ListView& list);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    ListView& list_;
+  };
   ListItemRef Item(int index) const;
   ListItemRef ItemByKey(const std::string& key) const;
   int ItemCount() const { return static_cast<int>(items_.size()); }
@@ -161,6 +174,7 @@ class ListView : public Control {
   bool sorted_ = false;
   int sortKey_ = 0, sortOrder_ = 0;
   bool editStartedByCode_ = false;
+  int batchDepth_ = 0;
   ImageList* icons_ = nullptr;
   ImageList* smallIcons_ = nullptr;
   ImageList* headerIcons_ = nullptr;

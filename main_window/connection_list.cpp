@@ -100,6 +100,7 @@ void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
   forms::ListView& list = frmMain.lstItems();
   frmMain.DoMousePointer(kBusyPointer);
   long count = 0;
+  forms::ListView::Batch batch(list);
   if (RegKey folder = OpenStoreKey(FolderPath)) {
     std::string name;
     for (long i = 0; EnumNextVncConnection(folder, i, name) == kEnumMoreEntries; ++i) {
