@@ -56,10 +56,18 @@ Control::Control(Form& form, const ControlDecl& decl)
   if (!decl.container.empty()) container_ = form.FindContainer(decl.container);
 }
 
+namespace {
+
+// The class procedure under a control's own, for the messages that arrive once the control
+// object is gone (while its window is destroyed).
+constexpr const char* kClassProcProperty = "CorvanaClassProc";
+
+}  // namespace
+
 Control::~Control() {
   if (HWND wnd = wnd_.get()) {
     form_.UnregisterWindow(wnd);
-    RemoveWindowSubclass(wnd, SubclassProc, 1);
+    SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
     wnd_.reset();
   }
 }
@@ -75,13 +83,21 @@ HWND Control::CreateChild(const char* windowClass, DWORD style, DWORD exStyle, H
   if (!wnd) return nullptr;
   wnd_.reset(wnd);
   SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font()), FALSE);
-  SetWindowSubclass(wnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  // Subclassed through the window procedure itself: the platform's subclass helper looks its
+  // data up in the window's properties at every message, which costs a round trip to the
+  // window server each time under Wine.
+  SetPropA(wnd, kClassProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrA(wnd, GWLP_WNDPROC)));
+  SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  classProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc)));
   form_.RegisterWindow(wnd, this);
   ApplyToolTip();
   return wnd;
 }
 
-LRESULT Control::CallDefault(UINT msg, WPARAM w, LPARAM l) { return DefSubclassProc(wnd_.get(), msg, w, l); }
+LRESULT Control::CallDefault(UINT msg, WPARAM w, LPARAM l) {
+  return CallWindowProcA(classProc_, wnd_.get(), msg, w, l);
+}
 
 std::string Control::WindowText() const {
   if (!wnd_) return {};
@@ -194,13 +210,19 @@ void Control::Refresh() {
   if (wnd_) RedrawWindow(wnd_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<Control*>(ref);
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(wnd, SubclassProc, 1);
-    self->form_.UnregisterWindow(wnd);
-    self->wnd_.release();
-    return DefSubclassProc(wnd, msg, w, l);
+LRESULT CALLBACK Control::SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
+  auto* self = reinterpret_cast<Control*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  if (!self || msg == WM_NCDESTROY) {
+    auto classProc = reinterpret_cast<WNDPROC>(GetPropA(wnd, kClassProcProperty));
+    if (msg == WM_NCDESTROY) {
+      RemovePropA(wnd, kClassProcProperty);
+      SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+      if (self) {
+        self->form_.UnregisterWindow(wnd);
+        self->wnd_.release();
+      }
+    }
+    return classProc ? CallWindowProcA(classProc, wnd, msg, w, l) : DefWindowProcA(wnd, msg, w, l);
   }
   return self->HandleMessage(msg, w, l);
 }

@@ -99,7 +99,7 @@ class Control {
   WindowHandle wnd_;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR ref);
+  static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l);
   LRESULT HandleMessage(UINT msg, WPARAM w, LPARAM l);
   void RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l);
   void ApplyToolTip();
@@ -113,6 +113,7 @@ class Control {
   int mousePointer_ = 0;
   int id_;
   int buttonsDown_ = 0;
+  WNDPROC classProc_ = nullptr;  // the window class's own procedure, below ours
 };
 
 // The Windows cursor of a mouse-pointer code; null for the default (0).
