@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 
 #include "browse_fixture.h"
+#include "core/global_options.h"
 #include "core/passwords.h"
+#include "core/vnc_viewer_launch.h"
 #include "core/string_table.h"
 
 using namespace corvana;
@@ -173,6 +175,34 @@ TEST_F(ConnectionListTest, EnterOnAFolderItemOfAFolderWithoutNodeStaysInTheProgr
   PressKey(VK_RETURN);
   ASSERT_TRUE(PumpUntil([&] { return f.lstItems().Tag() == "Top\\Sub"; }));
   EXPECT_EQ(f.lstItems().ItemCount(), 0);
+}
+
+TEST_F(ConnectionListTest, EnterWithTwoSelectedItemsOpensNothing) {
+  Folder("Top");
+  Connection("Top", "alpha", "vnc.example", "1", "", "pw");
+  Connection("Top", "beta", "vnc.example", "2", "", "pw");
+  MainForm& f = StartInFront();
+  // Were it started, the launch would report the missing viewer and take the password.
+  gOptions.PreferredViewer = "VNCviewer";
+  gOptions.ViewerPath = "C:\\nowhere\\vncviewer.exe";
+  gLaunchPassword = "untouched";
+  OpenFolder("Top");
+  Click(ItemPoint(ItemNamed("alpha")));
+  Click(ItemPoint(ItemNamed("beta")), {VK_SHIFT});
+  ASSERT_TRUE(PumpUntil([&] { return CountSelected(f.lstItems()) == 2; }));
+  int enters = 0;
+  auto keyDown = f.lstItems().KeyDown;
+  f.lstItems().KeyDown = [&](int& key, int shift) {
+    const bool enter = key == VK_RETURN;
+    keyDown(key, shift);
+    if (enter) ++enters;
+  };
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return enters > 0; }));
+  Pump();
+  EXPECT_EQ(gLaunchPassword, "untouched");
+  EXPECT_TRUE(boxes.seen().empty());
+  EXPECT_EQ(f.lstItems().Tag(), "Top");
 }
 
 struct RenameCase {
