@@ -1,9 +1,5 @@
 // Files dropped from the shell: the window's drop message reaches the form's handler with every
 // path, and the main window adds no entry for a file that is no pcAnywhere connection file.
-#include <shlobj.h>
-
-#include <cstring>
-
 #include "core/pcaw.h"
 #include "forms/file_drop.h"
 #include "main_window_fixture.h"
@@ -11,20 +7,6 @@
 
 namespace corvana::test {
 namespace {
-
-// What the shell posts when files are let go above a window that accepts them.
-void PostDrop(HWND wnd, const std::vector<std::string>& files) {
-  std::string list;
-  for (const std::string& f : files) list += f + '\0';
-  list += '\0';
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = FALSE;
-  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-  GlobalUnlock(memory);
-  PostMessageA(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
 
 TEST(FileDrop, TheDroppedPathsReachTheHandlerInOrder) {
   forms::FormDecl decl;

@@ -2,7 +2,9 @@
 // The main window started in this process on a registry of its own, with a tray icon whose
 // answers the test decides.
 #include <windows.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -61,6 +63,20 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
 
 inline void Pump() {
   PumpUntil([] { return false; }, 100);
+}
+
+// What the shell posts when files are let go above a window that accepts them.
+inline void PostDrop(HWND wnd, const std::vector<std::string>& files) {
+  std::string list;
+  for (const std::string& f : files) list += f + '\0';
+  list += '\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = FALSE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+  GlobalUnlock(memory);
+  PostMessageA(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 class MainWindowTest : public ::testing::Test {
