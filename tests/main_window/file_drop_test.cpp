@@ -36,6 +36,11 @@ TEST_F(MainWindowDropTest, AFileThatIsNoConnectionFileAddsNothingAndSaysNothing)
   std::string file = std::string(temp) + "corvana-drop-" + std::to_string(GetCurrentProcessId()) + ".txt";
   HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  // Plain text, which the stand-in server of the pcAnywhere tests rejects as well: it may be
+  // registered while this runs, and it reads an empty file as a connection without values.
+  const char text[] = "Notizen\r\n";
+  DWORD written = 0;
+  WriteFile(h, text, sizeof text - 1, &written, nullptr);
   CloseHandle(h);
   MainForm& f = Start();
   ASSERT_NE(f.tvMain().SelectedItem(), nullptr);
