@@ -122,7 +122,10 @@ TreeView::~TreeView() {
 }
 
 void TreeView::Create(HWND parent) {
-  DWORD style = WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS;
+  // The tree raises no drag of its own nodes, so a press on a node is always a click, however
+  // the mouse trembles; a form that drags onto the tree does so by hand.
+  DWORD style = WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS |
+                TVS_DISABLEDRAGDROP;
   CreateChild(WC_TREEVIEWA, style, WS_EX_CLIENTEDGE, parent);
 }
 

@@ -1,8 +1,5 @@
 #include "main_window/browse_events.h"
 
-#include <windows.h>
-#include <commctrl.h>
-
 #include "main_window/main_form.h"
 #include "main_window/tree_drag.h"
 
@@ -10,9 +7,6 @@ namespace corvana {
 
 void WireTreeAndListEvents(MainForm& f) {
   forms::TreeView& tree = f.tvMain();
-  // The tree drags none of its own nodes: a press on a node is always a click, however the
-  // mouse trembles, and the only drag is the list's manual one.
-  if (HWND wnd = tree.hWnd()) SetWindowLongA(wnd, GWL_STYLE, GetWindowLongA(wnd, GWL_STYLE) | TVS_DISABLEDRAGDROP);
   tree.AfterLabelEdit = [&f](int& cancel, std::string& text) { f.tvMain_AfterLabelEdit(cancel, text); };
   tree.KeyUp = [&f](int& key, int shift) { f.tvMain_KeyUp(key, shift); };
   tree.MouseDown = [&f](int b, int s, int x, int y) { f.tvMain_MouseDown(b, s, x, y); };
