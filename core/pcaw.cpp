@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "com/host/com_text.h"
+#include "win/com_text.h"
 #include "com/host/dispatch_call.h"
 #include "com/host/create_object.h"
 #include "core/registry_value.h"

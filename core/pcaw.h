@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "com/host/com_ptr.h"
+#include "win/com_ptr.h"
 #include "core/pcaw_data.h"
 
 namespace corvana {

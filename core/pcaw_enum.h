@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/pcaw_data.h"
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana {
 namespace {

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "resources/resource_ids.h"
 
 namespace corvana {

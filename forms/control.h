@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "forms/form_declaration.h"
 
 namespace corvana::forms {

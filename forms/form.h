@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "forms/control.h"
 #include "forms/form_declaration.h"
 #include "forms/menu.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "forms/form_declaration.h"
 
 namespace corvana::forms {

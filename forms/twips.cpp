@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana::forms {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "core/global_options.h"
 #include "core/registry_upgrade.h"
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "forms/bar_controls.h"
 #include "forms/basic_controls.h"
 #include "forms/form.h"

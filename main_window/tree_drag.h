@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "forms/control.h"
 
 namespace corvana {

@@ -2,7 +2,7 @@
 
 #include <olectl.h>
 
-#include "com/host/com_text.h"
+#include "win/com_text.h"
 
 namespace corvana::pinglet {
 namespace {

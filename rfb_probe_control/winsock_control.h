@@ -2,7 +2,7 @@
 // Our own stand-in for the platform's Winsock control, with the members and state numbers the
 // probe uses. Socket events arrive as window messages of a hidden window (WSAAsyncSelect), so
 // they are raised only while the owning thread lets its messages run, as with the control.
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 #include <cstdint>
 #include <map>

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana::tray {
 

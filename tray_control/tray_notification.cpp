@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana::tray {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "com/host/com_ptr.h"
+#include "win/com_ptr.h"
 
 namespace corvana::com {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "com/host/com_text.h"
+#include "win/com_text.h"
 
 namespace corvana::com {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <variant>
 
-#include "com/host/variant.h"
+#include "win/variant.h"
 
 namespace corvana::com {
 

@@ -9,8 +9,8 @@
 #include <map>
 #include <string>
 
-#include "com/host/com_ptr.h"
-#include "com/host/variant.h"
+#include "win/com_ptr.h"
+#include "win/variant.h"
 
 namespace corvana::com {
 

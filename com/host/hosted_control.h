@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "com/host/com_ptr.h"
+#include "win/com_ptr.h"
 #include "com/host/dispatch_call.h"
 #include "com/host/event_sink.h"
 

@@ -1,7 +1,7 @@
 #include "com/server/invisible_ole_object.h"
 
 #include "com/server/module.h"
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana::com {
 

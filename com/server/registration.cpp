@@ -5,7 +5,7 @@
 
 #include "com/server/module.h"
 #include "com/server/type_library.h"
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 namespace corvana::com {
 namespace {

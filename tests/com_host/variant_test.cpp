@@ -1,7 +1,7 @@
 // Conversions of the variant wrapper, as late-bound code relies on them.
 #include <gtest/gtest.h>
 
-#include "com/host/variant.h"
+#include "win/variant.h"
 
 namespace corvana::com {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "avi_clip.h"
 #include "core/resource_files.h"
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "resources/resource_ids.h"
 #include "scratch_folder.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/win_handles.h"
+#include "win/handles.h"
 #include "resources/resource_ids.h"
 
 namespace {

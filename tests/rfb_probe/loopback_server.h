@@ -2,7 +2,7 @@
 // A one-connection TCP server on 127.0.0.1 for the probe's tests: it runs a script of its own on a
 // thread of its own (send, wait for a condition, read until the peer closes, close) and records
 // what the client sent. Every step is bounded in time, so a faulty client cannot hang a test.
-#include "core/win_handles.h"
+#include "win/handles.h"
 
 #include <atomic>
 #include <cstdint>

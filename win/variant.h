@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "com/host/com_ptr.h"
+#include "win/com_ptr.h"
 
 namespace corvana::com {
 

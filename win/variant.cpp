@@ -1,8 +1,8 @@
-#include "com/host/variant.h"
+#include "win/variant.h"
 
 #include <oleauto.h>
 
-#include "com/host/com_text.h"
+#include "win/com_text.h"
 
 namespace corvana::com {
 

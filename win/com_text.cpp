@@ -1,4 +1,4 @@
-#include "com/host/com_text.h"
+#include "win/com_text.h"
 
 #include <cstdio>
 
