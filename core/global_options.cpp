@@ -1,6 +1,7 @@
 #include "core/global_options.h"
 
 #include <charconv>
+#include <string_view>
 
 #include "core/registry_store.h"
 #include "core/registry_value.h"
@@ -9,12 +10,19 @@
 namespace corvana {
 namespace {
 
-// A whole number that a retry count can be; anything else (signs, blanks, overflow) is not.
+// A whole number as Visual Basic's CLng takes one: blanks around it, an optional sign, digits,
+// within 32 bits. A fraction, other text or an overflow is none.
 bool ParseRetryCount(const std::string& text, std::int32_t& out) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return false;
+  std::string_view number(text.data() + first, text.find_last_not_of(" \t") - first + 1);
+  std::string_view digits = number;
+  if (digits.front() == '+' || digits.front() == '-') digits.remove_prefix(1);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  if (number.front() == '+') number.remove_prefix(1);  // from_chars takes a minus only
   std::int32_t value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return false;
+  auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (ec != std::errc() || end != number.data() + number.size()) return false;
   out = value;
   return true;
 }

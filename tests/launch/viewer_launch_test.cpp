@@ -5,6 +5,7 @@
 
 #include "core/passwords.h"
 #include "core/process_start.h"
+#include "core/registry_store.h"
 #include "launch_fixture.h"
 
 using namespace corvana;
@@ -179,6 +180,28 @@ TEST_F(OpenWindowTest, NegativeRetryCountMakesNoAttempt) {
   EXPECT_FALSE(typed->enter);
   EXPECT_EQ(typed->text, "");
   EXPECT_EQ(mainWindow_.minimized, 0);
+}
+
+// The count as the user stores it, through the options reader.
+TEST_F(OpenWindowTest, StoredNegativeRetryCountMakesNoAttempt) {
+  struct NoBackground : MainWindowBackground {
+    void SetShowBackgroundChecked(bool) override {}
+    void ClearListPicture() override {}
+    bool SetListPictureFromFile(const std::string&) override { return true; }
+    void SetListPictureFromResource(int) override {}
+  } window;
+  WriteRootSetting(kAuthWindowRetryValue, "-1");
+  ReadGlobalOptions(window);
+  std::string path = MakeConnection("Top", "Conn", "pw");
+  std::string record = FreshRecordBase();
+  StandInSettings settings(record);
+  ConnectVncViewer(path, prompt_, mainWindow_);
+  EXPECT_TRUE(WaitForFile(record + ".cmd"));
+  CloseAllStandIns(kDefaultAuthWindowCaption);
+  auto typed = WaitForTyped(early_);
+  ASSERT_TRUE(typed);
+  EXPECT_FALSE(typed->enter);
+  EXPECT_EQ(typed->text, "");
 }
 
 TEST_F(OpenWindowTest, RetryCountZeroMakesOneAttempt) {

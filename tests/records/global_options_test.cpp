@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "fakes.h"
@@ -88,7 +89,7 @@ std::vector<RowCase> AllRows() {
       {"FindAuthenticationWindowRetry", "150", Preset(&O::AuthWindowRetries, 7), Expect(&O::AuthWindowRetries, 150)},
       {"FindAuthenticationWindowRetry", "zehn", Preset(&O::AuthWindowRetries, 7), Expect(&O::AuthWindowRetries, 20)},
       {"FindAuthenticationWindowRetry", "2.5", Preset(&O::AuthWindowRetries, 7), Expect(&O::AuthWindowRetries, 20)},
-      {"FindAuthenticationWindowRetry", "-3", Preset(&O::AuthWindowRetries, 7), Expect(&O::AuthWindowRetries, 20)},
+      {"FindAuthenticationWindowRetry", "-3", Preset(&O::AuthWindowRetries, 7), Expect(&O::AuthWindowRetries, -3)},
       {"FindAuthenticationWindowRetry", "99999999999", Preset(&O::AuthWindowRetries, 7),
        Expect(&O::AuthWindowRetries, 20)},
       {"FindAuthenticationWindowCaption", nullptr, PresetText(&O::AuthWindowCaption, "former"),
@@ -171,6 +172,28 @@ TEST_F(GlobalOptionsTest, ScalePartsAreReadOnlyWhileScalingIsOn) {
   gOptions.DefaultScale2 = "1";
   ReadGlobalOptions(window_);
   EXPECT_EQ(gOptions.DefaultScale2, "1");
+}
+
+TEST_F(GlobalOptionsTest, RetryCountIsReadAsAWholeNumberOrCountsAsAbsent) {
+  struct Case {
+    const char* text;
+    std::int32_t expect;
+  };
+  const Case cases[] = {
+      {"-1", -1}, {"+3", 3}, {" 5", 5}, {"5 ", 5}, {"  -7  ", -7}, {"\t4\t", 4}, {"007", 7}, {"-0", 0},
+      {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
+      // Not whole numbers: the default.
+      {"2147483648", 20}, {"-2147483649", 20}, {"2.5", 20}, {"-1.0", 20}, {"2,5", 20}, {"1e3", 20},
+      {"&H10", 20}, {"5x", 20}, {"x5", 20}, {"5 5", 20}, {"- 5", 20}, {"+-5", 20}, {"--5", 20},
+      {"+", 20}, {"-", 20}, {"   ", 20},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("\"") + c.text + "\"");
+    Set("", "FindAuthenticationWindowRetry", c.text);
+    gOptions.AuthWindowRetries = 7;
+    ReadGlobalOptions(window_);
+    EXPECT_EQ(gOptions.AuthWindowRetries, c.expect);
+  }
 }
 
 TEST_F(GlobalOptionsTest, WithoutStoreOnlyTheAuthenticationWindowIsSet) {
