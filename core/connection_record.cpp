@@ -1,5 +1,7 @@
 #include "core/connection_record.h"
 
+#include <utility>
+
 #include "core/global_options.h"
 #include "core/message_box.h"
 #include "core/passwords.h"
@@ -33,6 +35,17 @@ constexpr FlagField kFlagFields[] = {
     {kFullScreenValue, &ConnectionRecord::FullScreen, &GlobalOptions::DefaultFullScreen},
     {kScaleValue, &ConnectionRecord::Scale, &GlobalOptions::DefaultScale},
 };
+
+// A move that stopped part-way leaves one key under the old name: what the failed delete took
+// from the source comes back from the copy, and the copy goes. Without the source the copy stays,
+// as it is then all there is.
+void TakeBackMove(const std::string& SourcePath, const std::string& CopyPath) {
+  RegKey copy = OpenStoreKey(CopyPath);
+  RegKey source = OpenStoreKey(SourcePath);
+  if (!copy || !source) return;
+  CopyRegKey(std::move(copy), source.get());
+  DeleteKeyTree(CopyPath);
+}
 
 std::string NameOfPath(const std::string& ItemPath) {
   const auto slash = ItemPath.rfind('\\');
@@ -139,6 +152,7 @@ bool UpdateConnectionKey(const ConnectionRecord& OldRecord, const ConnectionReco
       return false;
     }
     if (!MoveStoreKey(oldPath, newPath)) {
+      TakeBackMove(oldPath, newPath);
       ShowMessageId(kRenameFailedId, MB_OK | MB_ICONERROR);
       return false;
     }

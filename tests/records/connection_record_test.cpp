@@ -348,7 +348,7 @@ TEST_F(ConnectionRecordTest, UpdateRefusesABackslashNameAndAVanishedConnection) 
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ConnectionRecordTest, RenameThatCannotFinishIsReported) {
+TEST_F(ConnectionRecordTest, RenameThatCannotFinishLeavesTheOldConnectionAlone) {
   const ConnectionRecord old = SampleRecord(kTrue);
   ASSERT_TRUE(CreateConnectionKey(old));
   const std::string path = "Filialen\\Nord\\Kasse 3";
@@ -356,14 +356,27 @@ TEST_F(ConnectionRecordTest, RenameThatCannotFinishIsReported) {
   ASSERT_TRUE(test::MakeDanglingLink(key.get(), "Gesperrt"));  // a child that cannot be deleted
   ConnectionRecord renamed = old;
   renamed.ConnectionName = "Kasse 4";
+  renamed.Host = "10.0.0.4";
+  renamed.ViewOnly = kFalse;
   EXPECT_FALSE(UpdateConnectionKey(old, renamed));
   test::RemoveDanglingLink(key.get(), "Gesperrt");
   auto seen = Messages();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, kApplicationTitle);
   EXPECT_EQ(seen[0].text, LoadResString(3014));
-  // The copy stays whole, so nothing of the connection is lost.
-  EXPECT_EQ(Read("Filialen\\Nord\\Kasse 4").Host, "10.0.0.3");
+  // One connection, as it was before: nothing under the new name, nothing of the old one lost.
+  EXPECT_THAT(StoreSubKeys("Filialen\\Nord"), ElementsAre("Kasse 3"));
+  EXPECT_THAT(StoreSubKeys(path), ElementsAre("Display", "Host", "VNCFSPort"));
+  const ConnectionRecord stored = Read(path);
+  EXPECT_EQ(stored.Host, "10.0.0.3");
+  EXPECT_EQ(stored.Display, "2");
+  EXPECT_EQ(stored.VNCFSPort, "5905");
+  EXPECT_EQ(stored.Encoding, "corre");
+  for (const FlagName& f : kFlags) EXPECT_EQ(stored.*f.field, kTrue) << f.value;
+  EXPECT_EQ(stored.Scale1, "3");
+  EXPECT_EQ(stored.Scale2, "4");
+  EXPECT_EQ(stored.Password, "geheim");
+  EXPECT_EQ(Value(path, "mousepointer"), "dot");
 }
 
 TEST_F(ConnectionRecordTest, DeleteRefusesAnIncompleteConnection) {
