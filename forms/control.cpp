@@ -260,6 +260,8 @@ LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
       int button = buttonOf(msg);
       int vk = button == kLeftButton ? VK_LBUTTON : button == kRightButton ? VK_RBUTTON : VK_MBUTTON;
       const bool pressed = GetKeyState(vk) < 0;
+      if (TakesFocusOnPress() && GetFocus() != wnd_.get()) ::SetFocus(wnd_.get());
+      if (!wnd_) return 0;
       RaiseMouse(MouseDown, button, w, l);
       // A handler that ran a loop of its own (a popup menu) has taken the release along; the
       // control's own tracking would wait for a release that never comes.
@@ -315,6 +317,7 @@ LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
       }
       break;
     case WM_SETFOCUS: {
+      form_.ControlGotFocus(wnd_.get());
       LRESULT r = CallDefault(msg, w, l);
       if (GotFocus) GotFocus();
       return r;

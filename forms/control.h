@@ -78,6 +78,8 @@ class Control {
   virtual bool BehindSiblings() const { return false; }
   // Keeps the mouse from a press to the release, so a drag reports moves beyond the control.
   virtual bool CapturesMouse() const { return false; }
+  // Takes the focus on a press of any button, also when the control believes it has it already.
+  virtual bool TakesFocusOnPress() const { return false; }
   const ControlDecl& decl() const { return decl_; }
   int id() const { return id_; }
 

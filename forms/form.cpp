@@ -221,6 +221,7 @@ void Form::Destroy() {
 
 void Form::ReleaseParts() {
   windows_.clear();
+  lastFocus_ = nullptr;
   toolTips_.release();  // an owned window: gone with the form's window
   if (menuBar_)
     while (GetMenuItemCount(menuBar_.get()) > 0) RemoveMenu(menuBar_.get(), 0, MF_BYPOSITION);
@@ -405,6 +406,16 @@ void Form::RunModal(HWND owner) {
   if (owner && IsWindow(owner)) SetActiveWindow(owner);
 }
 
+bool Form::GiveFocusBack() {
+  HWND wnd = wnd_.get();
+  HWND control = lastFocus_;
+  if (!wnd || !control || IsIconic(wnd) || !IsWindow(control) || !IsChild(wnd, control) ||
+      !IsWindowVisible(control) || !IsWindowEnabled(control))
+    return false;
+  if (GetFocus() != control) ::SetFocus(control);
+  return true;
+}
+
 bool Form::PreTranslate(MSG& msg) {
   if (!wnd_ || tearingDown_) return false;
   if (keyPreview_ && msg.hwnd != wnd_.get()) {
@@ -584,10 +595,23 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
       return 0;
     }
     case WM_ACTIVATE:
-      if (LOWORD(w) != WA_INACTIVE && !HIWORD(w) && Activate) Activate();
+      if (LOWORD(w) != WA_INACTIVE && !HIWORD(w)) {
+        if (Activate) Activate();
+        // The platform would give the focus to the form's own window, which takes no keys.
+        if (GiveFocusBack()) return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (GiveFocusBack()) return 0;
       break;
     case WM_CLOSE:
       UnloadForm(kFormControlMenu);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The process may be ended as soon as this returns: the form saves what it keeps now.
+      if (w) UnloadForm(kAppWindows);
       return 0;
     case WM_SETCURSOR:
       if (HCURSOR cursor = CursorOfPointer(mousePointer_);

@@ -21,7 +21,7 @@ namespace corvana::forms {
 enum class ShowMode { Modeless = 0, Modal = 1 };
 enum WindowStateValue { kNormal = 0, kMinimized = 1, kMaximized = 2 };
 // Why a form is being unloaded, as QueryUnload reports it.
-enum UnloadMode { kFormControlMenu = 0, kFormCode = 1 };
+enum UnloadMode { kFormControlMenu = 0, kFormCode = 1, kAppWindows = 2 };
 
 class Form {
  public:
@@ -120,6 +120,8 @@ class Form {
   HFONT Font() const { return static_cast<HFONT>(font_.get()); }
   HWND ToolTipWindow() const { return toolTips_.get(); }
   bool RouteChildMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result);
+  // The control whose window got the focus last; it gets it back when the form is active again.
+  void ControlGotFocus(HWND wnd) { lastFocus_ = wnd; }
   bool HasDefaultButton() const;
   bool HasCancelButton() const;
   HMENU MenuBar() const { return menuBar_.get(); }
@@ -135,6 +137,7 @@ class Form {
   Menu* MenuByPopup(HMENU popup) const;
   void RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l);
   void RunModal(HWND owner);
+  bool GiveFocusBack();
   void Destroy();
   void ReleaseParts();
 
@@ -161,6 +164,7 @@ class Form {
   RECT twips_{};
   int buttonsDown_ = 0;
   bool resized_ = false;
+  HWND lastFocus_ = nullptr;
   HICON icon_ = nullptr;
 };
 

@@ -151,6 +151,7 @@ class ListView : public Control {
 
   void Create(HWND parent) override;
   bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+  bool TakesFocusOnPress() const override { return true; }
 
  protected:
   bool OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) override;

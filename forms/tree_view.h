@@ -98,6 +98,7 @@ class TreeView : public Control {
 
   void Create(HWND parent) override;
   bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+  bool TakesFocusOnPress() const override { return true; }
 
  private:
   friend class Node;

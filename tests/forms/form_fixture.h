@@ -1,5 +1,6 @@
 #pragma once
-// Small builders for form declarations, and waiting on the window system with a deadline.
+// Small builders for form declarations, waiting on the window system with a deadline, and the
+// real mouse.
 #include <windows.h>
 
 #include <functional>
@@ -35,6 +36,16 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
     DoEvents();
   }
   return true;
+}
+
+// Moves the real mouse to a screen point, optionally pressing or releasing the left button there.
+inline void MouseTo(POINT at, DWORD buttonFlag = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlag;
+  SendInput(1, &input, sizeof input);
 }
 
 }  // namespace corvana::forms::test

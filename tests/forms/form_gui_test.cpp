@@ -9,10 +9,14 @@
 #include "forms/timer_control.h"
 #include "forms/twips.h"
 #include "form_fixture.h"
+#include "support/other_thread.h"
 
 using namespace corvana::forms;
 using corvana::forms::test::Decl;
+using corvana::forms::test::MouseTo;
 using corvana::forms::test::PumpUntil;
+using corvana::test::RunOnAnotherThread;
+using corvana::test::SendFromAnotherThread;
 
 namespace {
 
@@ -222,6 +226,32 @@ TEST_F(ButtonFormTest, QueryUnloadCanKeepTheFormAndUnloadFollowsIt) {
   EXPECT_EQ(form.Get<CommandButton>("cmdOK").Width(), 1500);
 }
 
+// As the system ends the session (wineboot sends the two messages from another process).
+TEST_F(ButtonFormTest, AtTheEndOfTheSessionTheFormIsUnloadedBeforeItAnswers) {
+  std::vector<int> modes;
+  int unloads = 0;
+  form.QueryUnload = [&](int&, int mode) { modes.push_back(mode); };
+  form.Unload = [&](int&) { ++unloads; };
+  const HWND wnd = form.hWnd();
+  // An end that did not come (another program refused it) unloads nothing.
+  EXPECT_EQ(SendFromAnotherThread(wnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_EQ(SendFromAnotherThread(wnd, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF), 0);
+  EXPECT_TRUE(form.Loaded());
+  EXPECT_TRUE(modes.empty());
+
+  EXPECT_EQ(SendFromAnotherThread(wnd, WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_TRUE(modes.empty());
+  bool goneWhenAnswered = false;
+  RunOnAnotherThread([&] {
+    SendMessageA(wnd, WM_ENDSESSION, TRUE, 0);
+    goneWhenAnswered = !IsWindow(wnd);
+  });
+  EXPECT_TRUE(goneWhenAnswered);
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(modes, std::vector<int>{kAppWindows});
+  EXPECT_EQ(unloads, 1);
+}
+
 FormDecl TimerForm() {
   FormDecl f;
   f.name = "frmModal";
@@ -311,16 +341,6 @@ TEST(DoEvents, RunsWhatIsPendingAndReturns) {
 }  // namespace
 
 namespace {
-
-// Moves the real mouse to a screen point, optionally pressing or releasing the left button there.
-void MouseTo(POINT at, DWORD buttonFlag = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlag;
-  SendInput(1, &input, sizeof input);
-}
 
 TEST(MouseCapture, ADragFromAnImageReportsMovesBeyondIt) {
   FormDecl f;

@@ -4,6 +4,7 @@
 
 #include "core/string_table.h"
 #include "main_window/program_version.h"
+#include "support/other_thread.h"
 
 namespace corvana::test {
 namespace {
@@ -152,6 +153,37 @@ TEST_F(LifecycleTest, AnExitFromTheNotificationAreaKeepsTheGeometryOfTheLastNorm
   EXPECT_EQ(Root("top"), "1200");
   EXPECT_EQ(Root("width"), "10500");
   EXPECT_EQ(Root("height"), "6000");
+}
+
+// A window left in the notification area when the user logs off: the system's messages are
+// all it gets, and the process may be ended as soon as the second one has been answered.
+TEST_F(LifecycleTest, TheEndOfTheSessionSavesTheViewAndRemovesTheIconOfAWindowInTheNotificationArea) {
+  SetRoot("SystrayIfMinimized", "1");
+  MainForm& f = Start();
+  const std::string folder = f.tvMain().SelectedItem()->Key();
+  f.SetWindowState(forms::kMinimized);
+  ASSERT_TRUE(PumpUntil([&] { return !f.Visible(); }));
+  const HWND wnd = f.hWnd();
+  EXPECT_EQ(SendFromAnotherThread(wnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_EQ(ended, 0);
+
+  const char* always[] = {"SortKey",         "SortOrder",      "ShowStatusbar",
+                          "ToolbarBigIcons", "ShowBackground", "ShowFolderInfo"};
+  std::vector<std::string> written;
+  std::string lastFolder;
+  int deletes = -1, endedThen = -1;
+  RunOnAnotherThread([&] {
+    SendMessageA(wnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    for (const char* name : always) written.push_back(Root(name));
+    lastFolder = Root("LastOpenFolder");
+    deletes = calls->deletes;
+    endedThen = ended;
+  });
+  for (size_t i = 0; i < std::size(always); ++i) EXPECT_NE(written[i], "") << always[i];
+  EXPECT_EQ(lastFolder, folder);
+  EXPECT_EQ(deletes, 1);
+  EXPECT_EQ(endedThen, 1);
+  EXPECT_FALSE(f.Loaded());
 }
 
 TEST_F(LifecycleTest, WithoutStoredColumnWidthsEachColumnIsAQuarterOfTheList) {
