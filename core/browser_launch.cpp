@@ -14,10 +14,11 @@ constexpr int kBrowserNotStartedId = 1059;
 }  // namespace
 
 void LaunchDefaultBrowser(const std::string& Url) {
+  // A cut program id or command would start something else, or the browser with half its switches.
   RegKey htm = OpenKey(HKEY_CLASSES_ROOT, ".htm");
-  std::string programId = htm ? ReadStringValue(htm.get(), "") : std::string();
+  std::string programId = ReadFittingStringValue(htm.get(), "");
   RegKey command = programId.empty() ? RegKey() : OpenKey(HKEY_CLASSES_ROOT, programId + "\\shell\\open\\command");
-  std::string commandLine = command ? ReadStringValue(command.get(), "") : std::string();
+  std::string commandLine = ReadFittingStringValue(command.get(), "");
   if (commandLine.empty()) {
     ShowMessageId(kBrowserNotStartedId, MB_OK | MB_ICONERROR, kProductTitle);
     return;

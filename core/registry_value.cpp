@@ -11,28 +11,36 @@ std::string CutAtNul(const char* buf, size_t size) {
   return std::string(buf, n);
 }
 
-}  // namespace
-
-std::string ReadStringValue(HKEY key, const std::string& name) {
+// The whole text of a REG_SZ value up to its first NUL, however long; "" when it is missing.
+std::string ReadWholeStringValue(HKEY key, const std::string& name) {
   if (!key) return {};
   char buf[kValueBufferChars] = {};
   DWORD size = kValueBufferChars;
   LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size);
   if (rc == ERROR_MORE_DATA) {
-    // Too long for the buffer: read it whole and keep what the buffer would have held.
     std::vector<char> big(size + 1, '\0');
     DWORD bigSize = size;
     if (RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(big.data()), &bigSize) !=
         ERROR_SUCCESS)
       return {};
-    std::string text = CutAtNul(big.data(), bigSize);
-    if (text.size() > kValueBufferChars - 1) text.resize(kValueBufferChars - 1);
-    return text;
+    return CutAtNul(big.data(), bigSize);
   }
   if (rc != ERROR_SUCCESS) return {};
-  // A value that fills the buffer exactly comes without a NUL on some systems: the last place
-  // belongs to the NUL all the same.
-  return CutAtNul(buf, kValueBufferChars - 1);
+  return CutAtNul(buf, size);
+}
+
+}  // namespace
+
+std::string ReadStringValue(HKEY key, const std::string& name) {
+  std::string text = ReadWholeStringValue(key, name);
+  // The buffer's last place belongs to its NUL: a longer text keeps what fits before it.
+  if (text.size() > kValueBufferChars - 1) text.resize(kValueBufferChars - 1);
+  return text;
+}
+
+std::string ReadFittingStringValue(HKEY key, const std::string& name) {
+  std::string text = ReadWholeStringValue(key, name);
+  return text.size() > kValueBufferChars - 1 ? std::string() : text;
 }
 
 std::string ReadSubKeyDefaultValue(HKEY key, const std::string& subKey) {

@@ -13,6 +13,9 @@ inline constexpr DWORD kValueBufferChars = 260;
 
 // The value's text, "" when it is missing or empty. A longer value is cut to 259 characters.
 std::string ReadStringValue(HKEY key, const std::string& name);
+// The same, for a text that is useless when cut (a command line): "" when it does not fit the
+// buffer with its NUL.
+std::string ReadFittingStringValue(HKEY key, const std::string& name);
 // The default (unnamed) value of the sub-key SubKey of key, by the same convention.
 std::string ReadSubKeyDefaultValue(HKEY key, const std::string& subKey);
 // Sets a REG_SZ value; the data length is the number of characters. False when it failed.

@@ -55,6 +55,23 @@ TEST_F(RegistryValueTest, LongValuesAreCutTo259Characters) {
   }
 }
 
+TEST_F(RegistryValueTest, AValueThatDoesNotFitIsNoneForTheReaderThatMustNotCut) {
+  const char embedded[] = {'a', 'b', '\0', 'c'};
+  RegSetValueExA(key_.get(), "Embedded", 0, REG_SZ, reinterpret_cast<const BYTE*>(embedded), 4);
+  EXPECT_EQ(ReadFittingStringValue(key_.get(), "Embedded"), "ab");
+  EXPECT_EQ(ReadFittingStringValue(key_.get(), "Missing"), "");
+  for (size_t length : {1u, 258u, 259u, 260u, 261u, 1000u}) {
+    std::string text(length, 'v');
+    ASSERT_TRUE(WriteStringValue(key_.get(), "Long", text));
+    EXPECT_EQ(ReadFittingStringValue(key_.get(), "Long"), length <= 259 ? text : "") << "length " << length;
+  }
+  // A long value whose text ends at a NUL inside the buffer fits.
+  std::string early(400, 'w');
+  early[10] = '\0';
+  RegSetValueExA(key_.get(), "Early", 0, REG_SZ, reinterpret_cast<const BYTE*>(early.data()), 400);
+  EXPECT_EQ(ReadFittingStringValue(key_.get(), "Early"), std::string(10, 'w'));
+}
+
 TEST_F(RegistryValueTest, SubKeyDefaultValueRoundTrips) {
   EXPECT_EQ(ReadSubKeyDefaultValue(key_.get(), "Host"), "");
   ASSERT_TRUE(WriteSubKeyDefaultValue(key_.get(), "Host", "server.example"));

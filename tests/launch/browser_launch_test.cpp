@@ -77,6 +77,30 @@ TEST_F(BrowserLaunch, MissingOrEmptyOpenCommandShowsTheMessage) {
   }
 }
 
+// Cut to the buffer, the command would run with half its switches and the address behind them.
+TEST_F(BrowserLaunch, AnOpenCommandThatDoesNotFitTheBufferStartsNothing) {
+  Associate("CorvanaTest.htm");
+  const std::string quoted = "\"" + StandInBrowserPath() + "\" ";
+  for (size_t length : {259u, 260u, 400u}) {
+    SCOPED_TRACE(length);
+    const std::string command = quoted + std::string(length - quoted.size(), 'x');
+    SetOpenCommand("CorvanaTest.htm", command);
+    std::string record = FreshRecordBase();
+    StandInSettings settings(record);
+    MessageBoxWatcher watcher;
+    LaunchDefaultBrowser("http://vnc.example/");
+    if (length <= 259) {
+      auto line = WaitForFile(record + ".cmd");
+      ASSERT_TRUE(line);
+      EXPECT_EQ(*line, command + " http://vnc.example/");
+      EXPECT_TRUE(watcher.seen().empty());
+    } else {
+      ExpectNotStartedMessage(watcher);
+      EXPECT_FALSE(WaitForFile(record + ".cmd", 1500));
+    }
+  }
+}
+
 TEST_F(BrowserLaunch, CommandThatCannotStartIsSilent) {
   Associate("CorvanaTest.htm");
   SetOpenCommand("CorvanaTest.htm", "\"C:\\no\\such\\browser.exe\" %1");
