@@ -4,6 +4,7 @@
 #include "core/pcaw.h"
 #include "core/registry_store.h"
 #include "core/registry_upgrade.h"
+#include "core/text.h"
 #include "forms/file_drop.h"
 #include "forms/localize_form.h"
 #include "main_window/browse_events.h"
@@ -187,23 +188,25 @@ void MainForm::KW_Tray_TrayIconClick(int Button) {
   }
 }
 
-bool MainForm::ListItemKeyExists(const std::string& Key) const { return lstItems().ItemByKey(Key) != nullptr; }
-
 void MainForm::Form_OLEDragDrop(const std::vector<std::string>& Files) {
   forms::NodeRef folder = tvMain().SelectedItem();
   // Without a selected folder the entry would have no place in the store.
   if (!folder) return;
+  const std::string folderPath = folder->FullPath();
+  // A right click selects a node without opening it: the list may show another folder.
+  const bool shown = EqualsNoCase(lstItems().Tag(), folderPath);
   for (const std::string& file : Files) {
     std::optional<CpcAWdata> data = PcAW().GetConnection(file);
     if (!data) continue;
-    const std::string path = folder->FullPath() + "\\" + data->Name;
-    if (ListItemKeyExists(path)) continue;
+    const std::string path = folderPath + "\\" + data->Name;
+    // The store decides, not the list: a name taken by any entry, listed or not, is left alone.
+    if (PathExists(path) || !SetPcAWFile(path, data->FileName)) continue;
+    if (!shown) continue;
     forms::ListItemRef item = lstItems().AddItem(path, data->Name, "pcaw", "pcaw");
     if (!item) continue;
     item->SetTag(kPcAWTag);
     item->SetSubItem(1, data->ComputerName);
     item->SetSubItem(2, data->ConnectionType);
-    SetPcAWFile(path, data->FileName);
   }
 }
 

@@ -136,7 +136,6 @@ class MainForm : public forms::Form, public MainWindowBackground {
  private:
   void WireEvents();
   void ApplyDesignProperties();
-  bool ListItemKeyExists(const std::string& Key) const;
   void RestoreFromTray();
 
   MainFormServices services_;

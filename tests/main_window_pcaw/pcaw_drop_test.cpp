@@ -1,6 +1,7 @@
 // pcAnywhere connection files dropped on the main window, read by the stand-in server: each file
-// the server reads becomes an entry of the selected folder, in the list and in the store, unless
-// the list already holds an item by the entry's key; everything else is passed over in silence.
+// the server reads becomes an entry of the selected folder, in the store and, when the list shows
+// that folder, in the list; a name the store holds already changes nothing; everything else is
+// passed over in silence.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -209,6 +210,49 @@ TEST_F(PcAWDropTest, AFileWhoseKeyIsListedAlreadyChangesNothing) {
   Drop({first, files.write("Nochmal\\Filiale 10.chf", "ConnectionType=Modem\nComputerName=ANDERS\n")});
   EXPECT_EQ(ListedItems(f.lstItems()), withFirst);
   EXPECT_EQ(ReadPcAWFile(Key("Filiale 10")), first);
+  EXPECT_TRUE(boxes.seen().empty());
+}
+
+// The selected node and the list can show different folders (a right click selects a node without
+// opening it), and a stored connection without a host is never listed: the store decides.
+TEST_F(PcAWDropTest, ANameTakenInTheStoreIsLeftAloneWhateverTheListShows) {
+  ConnectionRecord kasse9;
+  kasse9.FolderPath = "Zentrale";
+  kasse9.ConnectionName = "Kasse 9";
+  kasse9.Host = "kasse9";
+  kasse9.Display = "0";
+  ASSERT_TRUE(CreateConnectionKey(kasse9));
+  ConnectionRecord hostless;
+  hostless.FolderPath = kShown;
+  hostless.ConnectionName = "Ohne Host";
+  hostless.Display = "0";
+  ASSERT_TRUE(CreateConnectionKey(hostless));
+
+  MainForm& f = StartOnShownFolder();
+  const std::vector<Shown> before = ListedItems(f.lstItems());
+  ASSERT_FALSE(f.lstItems().ItemByKey(Key("Ohne Host")));
+  Drop({files.write("Ohne Host.chf", "ConnectionType=TCP/IP\nComputerName=NEU\n")});
+  EXPECT_EQ(ListedItems(f.lstItems()), before);
+  EXPECT_EQ(ReadPcAWFile(Key("Ohne Host")), "");
+
+  forms::NodeRef zentrale = f.tvMain().NodeByKey("Zentrale");
+  ASSERT_TRUE(zentrale);
+  zentrale->SetSelected(true);
+  ASSERT_EQ(f.lstItems().Tag(), kShown);
+  Drop({files.write("Kasse 9.chf", "ConnectionType=TCP/IP\nComputerName=NEU\n"),
+        files.write("Filiale 12.chf", "ConnectionType=TCP/IP\nComputerName=KASSE-12\n")});
+  EXPECT_EQ(ListedItems(f.lstItems()), before);
+  EXPECT_EQ(ReadPcAWFile("Zentrale\\Kasse 9"), "");
+  EXPECT_FALSE(IsPcAWEntry("Zentrale\\Kasse 9"));
+  RegKey zentraleKey = OpenStoreKey("Zentrale");
+  std::string name;
+  std::vector<std::string> connections;
+  for (long i = 0; EnumNextVncConnection(zentraleKey, i, name) == kEnumMoreEntries; ++i)
+    if (!name.empty()) connections.push_back(name);
+  EXPECT_EQ(connections, std::vector<std::string>{"Kasse 9"});
+  // A free name becomes an entry of the selected folder, in the store only.
+  EXPECT_TRUE(IsPcAWEntry("Zentrale\\Filiale 12"));
+  EXPECT_FALSE(f.lstItems().ItemByKey("Zentrale\\Filiale 12"));
   EXPECT_TRUE(boxes.seen().empty());
 }
 
