@@ -12,12 +12,12 @@ std::string JoinItemPath(const std::string& FolderPath, const std::string& Name)
   return FolderPath.empty() ? Name : FolderPath + "\\" + Name;
 }
 
-namespace {
-
 std::string ParentOfPath(const std::string& ItemPath) {
   const auto slash = ItemPath.rfind('\\');
   return slash == std::string::npos ? std::string() : ItemPath.substr(0, slash);
 }
+
+namespace {
 
 // A rename keeps the item in its folder: a new name holding "\" would address another key.
 bool IsRenameInPlace(const std::string& OldPath, const std::string& NewPath) {
@@ -76,11 +76,17 @@ long EnumNextFolder(RegKey& hKey, long Index, std::string& Name) {
 }
 
 long EnumNextVncConnection(RegKey& hKey, long Index, std::string& Name) {
-  RegKey child;
-  std::string subName;
-  long rc = EnumNextSubKey(hKey, Index, subName, child);
+  StoreEntry entry;
+  long rc = EnumNextStoreEntry(hKey, Index, entry);
   if (rc != kEnumMoreEntries) return rc;
-  Name = (child && !IsFolderKey(child.get()) && !IsPcAWEntryKey(child.get())) ? subName : std::string();
+  Name = entry.IsVncConnection() ? entry.Name : std::string();
+  return rc;
+}
+
+long EnumNextStoreEntry(RegKey& hKey, long Index, StoreEntry& Entry) {
+  long rc = EnumNextSubKey(hKey, Index, Entry.Name, Entry.Key);
+  Entry.IsFolder = rc == kEnumMoreEntries && Entry.Key && IsFolderKey(Entry.Key.get());
+  Entry.PcAWFile = rc == kEnumMoreEntries ? ReadStringValue(Entry.Key.get(), kPcAWFileValue) : std::string();
   return rc;
 }
 

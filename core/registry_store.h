@@ -24,6 +24,8 @@ inline constexpr const char* kPluginListKey = "Plugins";
 bool IsValidItemName(const std::string& Name);
 // The ItemPath of Name inside FolderPath ("" is the top level).
 std::string JoinItemPath(const std::string& FolderPath, const std::string& Name);
+// The folder an ItemPath lies in ("" for the top level).
+std::string ParentOfPath(const std::string& ItemPath);
 
 // The full key path of an ItemPath ("" names ProductKey itself).
 std::string StoreKeyPath(const std::string& ItemPath);
@@ -61,6 +63,19 @@ long EnumNextVncConnection(RegKey& hKey, long Index, std::string& Name);
 // The kinds of a key, by its values.
 bool IsFolderKey(HKEY key);
 bool IsPcAWEntryKey(HKEY key);
+
+// A sub-key as one walk sees it: opened once, with both marks read, so that a caller who wants
+// every kind of a folder opens each sub-key once instead of once per kind.
+struct StoreEntry {
+  std::string Name;
+  RegKey Key;            // empty when the sub-key cannot be opened (then it is of no kind)
+  bool IsFolder = false;
+  std::string PcAWFile;  // "" unless it is a pcAnywhere entry
+  // The kind EnumNextVncConnection reports: neither mark, and open.
+  bool IsVncConnection() const { return Key && !IsFolder && PcAWFile.empty(); }
+};
+// Fills Entry from the sub-key at Index of hKey, by the protocol of the enumerators above.
+long EnumNextStoreEntry(RegKey& hKey, long Index, StoreEntry& Entry);
 
 // Moves the key at SourcePath to TargetPath; never overwrites, never into itself.
 bool MoveStoreKey(const std::string& SourcePath, const std::string& TargetPath);

@@ -274,21 +274,20 @@ void MainForm::lstItems_ColumnClick(const forms::ColumnHeaderRef& ColumnHeader) 
 
 void MainForm::lstItems_AfterLabelEdit(int& Cancel, std::string& NewString) {
   forms::ListItemRef item = lstItems().SelectedItem();
-  forms::NodeRef folder = tvMain().SelectedItem();
-  // Without a selected folder or item there is no key to rename: the label goes back.
-  if (!item || !folder) {
+  if (!item) {
     Cancel = 1;
     return;
   }
-  const std::string NewPath = folder->FullPath() + "\\" + NewString;
-  if (!IsValidItemName(NewString) || ConnectionPathExists(NewPath)) {
+  // The item's own folder: the selected node may be another one (a right click selects a node
+  // without opening it), and a rename never moves an item.
+  const std::string OldPath = item->Key();
+  const std::string NewPath = JoinItemPath(ParentOfPath(OldPath), NewString);
+  if (!IsValidItemName(NewString) || ConnectionPathExists(NewPath) || !RenameConnectionKey(OldPath, NewPath)) {
     Cancel = 1;
     return;
   }
-  if (RenameConnectionKey(item->Key(), NewPath))
-    item->SetKey(NewPath);
-  else
-    Cancel = 1;
+  item->SetKey(NewPath);
+  if (item->Tag() == kFolderTag) FolderRenamed(*this, OldPath, NewPath);
 }
 
 void MainForm::lstItems_MouseDown(int Button, int Shift, int X, int Y) {

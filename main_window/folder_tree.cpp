@@ -116,6 +116,14 @@ void RefreshCurrentFolder(MainForm& frmMain) {
   SelectNodeByKey(frmMain.tvMain(), frmMain.lstItems().Tag());
 }
 
+void FolderRenamed(MainForm& frmMain, const std::string& OldPath, const std::string& NewPath) {
+  forms::NodeRef node = frmMain.tvMain().NodeByKey(OldPath);
+  if (!node) return;  // not loaded: the next expand reads the new name from the store
+  node->SetKey(NewPath);
+  node->SetText(LastPart(NewPath));
+  RekeyDescendants(node);
+}
+
 void MainForm::tvMain_Expand(const forms::NodeRef& Node) { LoadSubFolders(*this, Node); }
 
 void MainForm::tvMain_Collapse(const forms::NodeRef& Node) {

@@ -18,6 +18,8 @@ void LoadSubFolders(MainForm& frmMain, const forms::NodeRef& Node);
 void RemoveChildNodes(MainForm& frmMain, const forms::NodeRef& Node);
 // Opens the stored last folder at start: its ancestors expanded, the folder selected and shown.
 void ReopenFolder(MainForm& frmMain, const std::string& Last);
+// A folder renamed elsewhere (in the list): its loaded node and descendants take the new path.
+void FolderRenamed(MainForm& frmMain, const std::string& OldPath, const std::string& NewPath);
 // Shows the list's folder again and selects its node.
 void RefreshCurrentFolder(MainForm& frmMain);
 

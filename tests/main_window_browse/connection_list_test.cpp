@@ -15,7 +15,22 @@ using ::testing::UnorderedElementsAre;
 
 namespace {
 
-class ConnectionListTest : public BrowseTest {};
+class ConnectionListTest : public BrowseTest {
+ protected:
+  // Clicks the item, edits its label as the user does and waits until the edit has ended.
+  void RenameInList(const forms::ListItemRef& item, const std::string& newName) {
+    forms::ListView& list = form->lstItems();
+    Click(ItemPoint(item));
+    ASSERT_TRUE(PumpUntil([&] { return list.SelectedItem() == item; }));
+    list.StartLabelEdit();
+    ASSERT_TRUE(PumpUntil([&] { return ListView_GetEditControl(list.hWnd()) != nullptr; }));
+    PressKey('A', {VK_CONTROL});
+    TypeText(newName);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return ListView_GetEditControl(list.hWnd()) == nullptr; }));
+    Pump();
+  }
+};
 
 TEST_F(ConnectionListTest, AFolderShowsItsFourEntriesAndCountsOnlyTheConnections) {
   Folder("Top");
@@ -220,15 +235,7 @@ TEST_P(ListRename, RefusesNamesOfTheFolderInAnyCase) {
   MainForm& f = StartInFront();
   OpenFolder("Top");
   forms::ListItemRef alpha = ItemNamed("alpha");
-  Click(ItemPoint(alpha));
-  ASSERT_TRUE(PumpUntil([&] { return f.lstItems().SelectedItem() == alpha; }));
-  f.lstItems().StartLabelEdit();
-  ASSERT_TRUE(PumpUntil([&] { return ListView_GetEditControl(f.lstItems().hWnd()) != nullptr; }));
-  PressKey('A', {VK_CONTROL});
-  TypeText(GetParam().newName);
-  PressKey(VK_RETURN);
-  ASSERT_TRUE(PumpUntil([&] { return ListView_GetEditControl(f.lstItems().hWnd()) == nullptr; }));
-  Pump();
+  RenameInList(alpha, GetParam().newName);
   const std::string newPath = std::string("Top\\") + GetParam().newName;
   if (GetParam().accepted) {
     EXPECT_EQ(alpha->Text(), GetParam().newName);
@@ -248,5 +255,48 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListRename,
                          ::testing::Values(RenameCase{"beta", false}, RenameCase{"BETA", false},
                                            RenameCase{"sub", false}, RenameCase{"alpha", false},
                                            RenameCase{"gamma", true}));
+
+// A folder renamed in the list takes its loaded node and the node's loaded descendants along, so a
+// click on the node opens the folder under its new name.
+TEST_F(ConnectionListTest, AFolderRenamedInTheListRenamesItsTreeNode) {
+  Folder("Top");
+  Folder("Top\\Sub");
+  Folder("Top\\Sub\\Deep");
+  Connection("Top\\Sub", "inner");
+  MainForm& f = StartInFront();
+  ExpandNode("Top");
+  ExpandNode("Top\\Sub");
+  ASSERT_TRUE(f.tvMain().NodeByKey("Top\\Sub\\Deep"));
+  OpenFolder("Top");
+  RenameInList(ItemNamed("Sub"), "Neu");
+  ASSERT_TRUE(PathExists("Top\\Neu\\Deep"));
+  EXPECT_FALSE(f.tvMain().NodeByKey("Top\\Sub"));
+  EXPECT_FALSE(f.tvMain().NodeByKey("Top\\Sub\\Deep"));
+  forms::NodeRef renamed = f.tvMain().NodeByKey("Top\\Neu");
+  ASSERT_TRUE(renamed);
+  EXPECT_EQ(renamed->Text(), "Neu");
+  ASSERT_TRUE(f.tvMain().NodeByKey("Top\\Neu\\Deep"));
+  EXPECT_EQ(f.tvMain().NodeByKey("Top\\Neu\\Deep")->FullPath(), "Top\\Neu\\Deep");
+
+  OpenFolder("Top\\Neu");
+  EXPECT_EQ(f.lstItems().Tag(), "Top\\Neu");
+  EXPECT_THAT(ListTexts(), UnorderedElementsAre("inner", "Deep"));
+}
+
+// A right click selects a folder node without opening it: the rename stays in the list's folder.
+TEST_F(ConnectionListTest, ARenameInTheListKeepsTheItemInItsFolderWhateverNodeIsSelected) {
+  Folder("Top");
+  Folder("Other");
+  Connection("Top", "alpha");
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  forms::ListItemRef alpha = ItemNamed("alpha");
+  f.tvMain().NodeByKey("Other")->SetSelected(true);
+  RenameInList(alpha, "gamma");
+  EXPECT_EQ(alpha->Key(), "Top\\gamma");
+  EXPECT_TRUE(ConnectionPathExists("Top\\gamma"));
+  EXPECT_FALSE(PathExists("Top\\alpha"));
+  EXPECT_FALSE(PathExists("Other\\gamma"));
+}
 
 }  // namespace
