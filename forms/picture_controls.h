@@ -27,11 +27,13 @@ class PictureBox : public Control {
   COLORREF backColor_ = GetSysColor(COLOR_BTNFACE);
 };
 
-// An image shows its picture without a border, stretched when Stretch is set.
+// An image shows its picture without a border, stretched when Stretch is set. It belongs to its
+// container's surface: a windowed sibling it overlaps stays in front of it.
 class Image : public PictureBox {
  public:
   using PictureBox::PictureBox;
   bool IsContainer() const override { return false; }
+  bool BehindSiblings() const override { return true; }
 
  protected:
   bool Stretch() const override { return ExtraFlag("Stretch"); }

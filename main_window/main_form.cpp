@@ -74,6 +74,7 @@ void MainForm::ApplyDesignProperties() {
   lstItems().SetSmallIcons(&ImageListNamed("imgLstLstItemsSmall"));
   lstItems().SetColumnHeaderIcons(&ImageListNamed("imglColHeaders"));
   tvMain().SetImageList(&ImageListNamed("imgLstTreeView"));
+  imgFolderInfo().SetPicture(forms::LoadPictureResource(IDB_FOLDER_INFO));
   const COLORREF panel = imgFolderInfo().BackColor();
   Get<forms::PictureBox>("picTYPE_FOLDER").SetPicture(PictureOfIcon(IDI_LIST_FOLDER, 32, panel));
   Get<forms::PictureBox>("picTYPE_VNC").SetPicture(PictureOfIcon(IDI_LIST_CONNECTION, 32, panel));

@@ -11,6 +11,7 @@
 // Bitmaps.
 #define IDB_LIST_BACKGROUND 101  // default background of the connection list, tiled
 #define IDB_SPLASH 102           // 405x252, 24 bits per pixel
+#define IDB_FOLDER_INFO 103      // 127x56, 24 bits per pixel: the top left of the folder-info panel
 // 16x16 menu pictures; pure white is their mask colour.
 #define IDB_MENU_FOLDER 110
 #define IDB_MENU_VNC 111

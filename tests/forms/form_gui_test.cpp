@@ -380,4 +380,22 @@ TEST(MouseCapture, ADragFromAnImageReportsMovesBeyondIt) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// An image is part of its container's surface: a picture box declared after it, which would
+// otherwise go below it, covers the part they share.
+TEST(ImageOrder, AWindowedSiblingItOverlapsStaysInFront) {
+  FormDecl f;
+  f.name = "frmOverlap";
+  f.clientWidth = 6000;
+  f.clientHeight = 3000;
+  f.controls = {Decl("Image", "imgSplitter", 3000, 0, 135, 3000), Decl("PictureBox", "picPanel", 3060, 0, 2000, 3000)};
+  Form form(f);
+  form.LoadForm();
+  const HWND image = form.Get("imgSplitter").hWnd();
+  const HWND panel = form.Get("picPanel").hWnd();
+  const RECT shared = RectInClient(panel, form.hWnd());
+  const RECT own = RectInClient(image, form.hWnd());
+  EXPECT_EQ(ChildWindowFromPoint(form.hWnd(), {shared.left + 1, 100}), panel);
+  EXPECT_EQ(ChildWindowFromPoint(form.hWnd(), {own.left, 100}), image);
+}
+
 }  // namespace

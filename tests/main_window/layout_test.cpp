@@ -1,7 +1,14 @@
-// The layout around the splitter, and the splitter dragged with the real mouse.
+// The layout around the splitter, the folder-info panel's banner on the screen, and the splitter
+// dragged with the real mouse.
 #include "main_window_fixture.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "forms/picture.h"
 #include "forms/twips.h"
+#include "resources/resource_ids.h"
+#include "win/handles.h"
 
 namespace corvana::test {
 namespace {
@@ -69,6 +76,72 @@ TEST_F(LayoutTest, TheTreeReachesTheBarsThatShowAndTheBottomWithoutAStatusBar) {
   EXPECT_EQ(f.imgSplitter().Top(), 1000);
 }
 
+// A rectangle of a DC as 0x00RRGGBB, row by row from the top.
+std::vector<DWORD> Pixels(HDC source, int x, int y, int w, int h) {
+  MemoryDc memory(CreateCompatibleDC(source));
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  GdiObject dib(CreateDIBSection(memory.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dib) return {};
+  SelectedObject selected(memory.get(), dib.get());
+  if (!BitBlt(memory.get(), 0, 0, w, h, source, x, y, SRCCOPY)) return {};
+  GdiFlush();
+  const DWORD* p = static_cast<const DWORD*>(bits);
+  std::vector<DWORD> out(p, p + w * h);
+  for (DWORD& v : out) v &= 0xFFFFFF;
+  return out;
+}
+
+DWORD Rgb(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
+
+TEST_F(LayoutTest, TheFolderInfoPanelShowsItsBannerUncoveredAtItsTopLeft) {
+  MainForm& f = *form;
+  const forms::PictureRef shown = f.imgFolderInfo().Picture();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->widthPixels(), 127);
+  EXPECT_EQ(shown->heightPixels(), 56);
+  const forms::PictureRef banner = forms::LoadPictureResource(IDB_FOLDER_INFO);
+  ASSERT_NE(banner, nullptr);
+
+  // The banner's pixels at the panel's client origin, unstretched, with a margin of the panel's
+  // colour to its right and below.
+  const int w = banner->widthPixels(), h = banner->heightPixels(), margin = 4;
+  std::vector<DWORD> expected((w + margin) * (h + margin), Rgb(f.imgFolderInfo().BackColor()));
+  {
+    MemoryDc dc(CreateCompatibleDC(nullptr));
+    SelectedObject selected(dc.get(), banner->bitmap());
+    const std::vector<DWORD> own = Pixels(dc.get(), 0, 0, w, h);
+    ASSERT_EQ(own.size(), static_cast<size_t>(w * h));
+    for (int y = 0; y < h; ++y) std::copy_n(own.begin() + y * w, w, expected.begin() + y * (w + margin));
+  }
+
+  // What the user sees there: the screen, children and all.
+  auto onScreen = [&] {
+    POINT origin{0, 0};
+    ClientToScreen(f.imgFolderInfo().hWnd(), &origin);
+    WindowDc screen(nullptr);
+    return Pixels(screen.get(), origin.x, origin.y, w + margin, h + margin);
+  };
+  SetForegroundWindow(f.hWnd());
+  f.Refresh();
+  PumpUntil([&] { return onScreen() == expected; });
+  const std::vector<DWORD> seen = onScreen();
+  ASSERT_EQ(seen.size(), expected.size());
+  int wrong = 0;
+  for (size_t i = 0; i < seen.size(); ++i) {
+    if (seen[i] != expected[i] && wrong++ == 0)
+      ADD_FAILURE() << "first difference at " << i % (w + margin) << "," << i / (w + margin) << ": " << std::hex
+                    << seen[i] << " instead of " << expected[i];
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(LayoutTest, DoMousePointerReachesEveryControlButTheSplitter) {
   MainForm& f = *form;
   f.DoMousePointer(13);
@@ -105,9 +178,12 @@ TEST_F(LayoutTest, TheSplitterDroppedNearTheLeftEdgeSnapsTo1500) {
   SetForegroundWindow(f.hWnd());
   f.SizeControls(4000);
   Pump();
-  RECT r{};
+  RECT r{}, panel{};
   GetWindowRect(f.imgSplitter().hWnd(), &r);
-  POINT grip{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  GetWindowRect(f.imgFolderInfo().hWnd(), &panel);
+  // The panel lies over the splitter's right part; the grip is the strip left of it.
+  POINT grip{(r.left + panel.left) / 2, (r.top + r.bottom) / 2};
+  ASSERT_EQ(WindowFromPoint(grip), f.imgSplitter().hWnd());
   MouseTo(grip);
   Pump();
   Button(MOUSEEVENTF_LEFTDOWN);

@@ -130,8 +130,8 @@ TEST(ProgramResources, BitmapsHaveTheirSizes) {
   struct Case {
     int id, width, height;
   };
-  const Case cases[] = {{IDB_SPLASH, 405, 252},     {IDB_MENU_FOLDER, 16, 16}, {IDB_MENU_VNC, 16, 16},
-                        {IDB_MENU_PCAW, 16, 16},    {IDB_MENU_PLUGIN, 16, 16}};
+  const Case cases[] = {{IDB_SPLASH, 405, 252},    {IDB_FOLDER_INFO, 127, 56}, {IDB_MENU_FOLDER, 16, 16},
+                        {IDB_MENU_VNC, 16, 16},    {IDB_MENU_PCAW, 16, 16},    {IDB_MENU_PLUGIN, 16, 16}};
   for (const Case& c : cases) {
     SCOPED_TRACE("bitmap " + std::to_string(c.id));
     const BitmapFacts f = BitmapHeader(c.id);

@@ -63,7 +63,7 @@ def page(c, u0=3.0, v0=1.0, u1=13.0, v1=15.0, fill=WHITE, lines=True):
             v += 2
 
 
-def _screen_gradient(top, bottom, v0, v1):
+def screen_gradient(top, bottom, v0, v1):
     def colour(u, v):
         t = max(0.0, min(1.0, (v - v0) / (v1 - v0)))
         return tuple(int(round(top[i] + (bottom[i] - top[i]) * t)) for i in range(3))
@@ -80,7 +80,7 @@ def list_folder(size):
 
 def list_connection(size):
     c = _canvas(size)
-    monitor(c, _screen_gradient((0, 64, 160), (0, 128, 192), 2.5, 8), du=0.5)
+    monitor(c, screen_gradient((0, 64, 160), (0, 128, 192), 2.5, 8), du=0.5)
     # the remote desktop on the screen: a little window
     paint(c, rect(4, 4, 9.5, 7.5), WHITE, outline=NAVY)
     paint(c, rect(4, 4, 9.5, 5), NAVY)
@@ -92,7 +92,7 @@ def list_connection(size):
 
 def list_pcaw(size):
     c = _canvas(size)
-    monitor(c, _screen_gradient((0, 96, 0), (0, 160, 64), 2.5, 8), du=0.5)
+    monitor(c, screen_gradient((0, 96, 0), (0, 160, 64), 2.5, 8), du=0.5)
     # a telephone handset beside the screen: the modem road of pcAnywhere
     handset = (stroke(10.5, 10.8, 14.5, 10.8, 1.6) | ellipse(10.5, 12.2, 1.3, 1.6) | ellipse(14.5, 12.2, 1.3, 1.6))
     paint(c, handset, RED, outline=MAROON)
@@ -297,9 +297,9 @@ TOOLBAR = [
 def program_icon(size):
     c = _canvas(size)
     # the back monitor: the remote computer
-    monitor(c, _screen_gradient((0, 96, 96), (0, 160, 160), 2, 6), du=4.0, dv=0.0, width=11.0, height=7.5)
+    monitor(c, screen_gradient((0, 96, 96), (0, 160, 160), 2, 6), du=4.0, dv=0.0, width=11.0, height=7.5)
     # the front monitor: this one, with a window on its desktop
-    monitor(c, _screen_gradient(DEEP_BLUE, (58, 110, 165), 7, 12.5), du=-0.5, dv=4.5, width=10.0, height=8.0)
+    monitor(c, screen_gradient(DEEP_BLUE, (58, 110, 165), 7, 12.5), du=-0.5, dv=4.5, width=10.0, height=8.0)
     paint(c, rect(2.5, 7.5, 7.5, 10.5), WHITE, outline=NAVY)
     paint(c, rect(2.5, 7.5, 7.5, 8.5), NAVY)
     # the link between them

@@ -1,24 +1,43 @@
-"""The larger pictures: the splash, the list's default background and the password prompt's
-five pictures."""
+"""The larger pictures: the splash, the folder-info banner, the list's default background and the
+password prompt's five pictures."""
 
 import math
 
 import art_icons
 import lettering
-from raster import (BLACK, DARK_GREY, DEEP_BLUE, FACE, GREY, NAVY, OLIVE, RED, SKY, WHITE,
-                    Canvas, antialiased_strokes, ellipse, mix, paint, polygon, rect, stroke)
+from raster import (BLACK, DARK_GREY, DEEP_BLUE, FACE, FOLDER_DARK, FOLDER_EDGE, GREY, NAVY, OLIVE, RED, SKY,
+                    WHITE, Canvas, antialiased_strokes, ellipse, mix, paint, polygon, rect, stroke)
 
 SPLASH_WIDTH, SPLASH_HEIGHT = 405, 252
 BANNER_HEIGHT = 92
 
 
+def _title_bar(c, height):
+    """The top rows in the title-bar gradient of Windows 2000."""
+    for x in range(c.width):
+        c.fill_rect(x, 0, x, height - 1, mix(DEEP_BLUE, SKY, x / (c.width - 1)))
+
+
+def _title_letters(c, text, left, top, unit, width, shadow, spacing=1.3):
+    """White lettering with a dark shadow down and to the right."""
+    strokes, _ = lettering.segments(text, left, top, unit, spacing=spacing)
+    antialiased_strokes(c, [(a + shadow, b + shadow, x + shadow, y + shadow) for (a, b, x, y) in strokes],
+                        width, (0, 0, 60))
+    antialiased_strokes(c, strokes, width, WHITE)
+
+
+def _raised_frame(c):
+    """A thin frame round the whole picture, as a raised panel."""
+    w, h = c.width, c.height
+    c.line(0, 0, w - 1, 0, WHITE)
+    c.line(0, 0, 0, h - 1, WHITE)
+    c.line(w - 1, 0, w - 1, h - 1, DARK_GREY)
+    c.line(0, h - 1, w - 1, h - 1, DARK_GREY)
+
+
 def splash():
     c = Canvas(SPLASH_WIDTH, SPLASH_HEIGHT)
-    # the banner: the title-bar gradient of Windows 2000
-    for x in range(SPLASH_WIDTH):
-        colour = mix(DEEP_BLUE, SKY, x / (SPLASH_WIDTH - 1))
-        for y in range(BANNER_HEIGHT):
-            c.set(x, y, colour)
+    _title_bar(c, BANNER_HEIGHT)
     # the body stays calm for the labels the window writes on it
     for y in range(BANNER_HEIGHT, SPLASH_HEIGHT):
         colour = mix(WHITE, FACE, (y - BANNER_HEIGHT) / (SPLASH_HEIGHT - BANNER_HEIGHT - 1))
@@ -26,11 +45,8 @@ def splash():
     c.line(0, BANNER_HEIGHT, SPLASH_WIDTH - 1, BANNER_HEIGHT, DARK_GREY)
     c.line(0, BANNER_HEIGHT + 1, SPLASH_WIDTH - 1, BANNER_HEIGHT + 1, WHITE)
 
-    title, width = lettering.segments("VNC Corvana", 0, 0, 4.4)
     left, top = 22, 24
-    shadow = [(a + left + 2, b + top + 2, x + left + 2, y + top + 2) for (a, b, x, y) in title]
-    antialiased_strokes(c, shadow, 3.8, (0, 0, 60))
-    antialiased_strokes(c, [(a + left, b + top, x + left, y + top) for (a, b, x, y) in title], 3.8, WHITE)
+    _title_letters(c, "VNC Corvana", left, top, 4.4, 3.8, 2)
     company, _ = lettering.segments("Ostrel Kassenwerk GmbH", left + 1, top + 38, 1.75, spacing=1.1)
     antialiased_strokes(c, company, 1.3, (220, 232, 248))
 
@@ -42,11 +58,34 @@ def splash():
             if p is not None:
                 c.set(SPLASH_WIDTH - 84 + x, 14 + y, p)
 
-    # a thin frame round the whole picture, as a raised panel
-    c.line(0, 0, SPLASH_WIDTH - 1, 0, WHITE)
-    c.line(0, 0, 0, SPLASH_HEIGHT - 1, WHITE)
-    c.line(SPLASH_WIDTH - 1, 0, SPLASH_WIDTH - 1, SPLASH_HEIGHT - 1, DARK_GREY)
-    c.line(0, SPLASH_HEIGHT - 1, SPLASH_WIDTH - 1, SPLASH_HEIGHT - 1, DARK_GREY)
+    _raised_frame(c)
+    return c
+
+
+FOLDER_INFO_WIDTH, FOLDER_INFO_HEIGHT = 127, 56
+
+
+def _folder_with_monitor(size):
+    """An open folder holding a monitor whose screen shows a remote window."""
+    c = Canvas(size, size)
+    back = polygon([(1, 3), (6, 3), (7, 4.5), (13, 4.5), (13, 14), (1, 14)])
+    paint(c, back, FOLDER_DARK, outline=FOLDER_EDGE)
+    art_icons.monitor(c, art_icons.screen_gradient((0, 64, 160), (0, 128, 192), 2, 6.5),
+                      du=1.5, dv=0.2, width=10.0, height=7.5)
+    paint(c, rect(4.5, 3.2, 8.8, 5.6), WHITE, outline=NAVY)
+    paint(c, rect(4.5, 3.2, 8.8, 4.0), NAVY)
+    art_icons.folder_open_front(c)
+    return c
+
+
+def folder_info():
+    """The banner at the top left of the folder-info panel: the splash's title bar in small."""
+    c = Canvas(FOLDER_INFO_WIDTH, FOLDER_INFO_HEIGHT)
+    _title_bar(c, c.height)
+    c.blit(_folder_with_monitor(48), 3, 4)
+    _title_letters(c, "VNC", 57, 10, 2.6, 2.2, 1)
+    _title_letters(c, "Corvana", 57, 32, 2.0, 1.6, 1, spacing=1.1)
+    _raised_frame(c)
     return c
 
 

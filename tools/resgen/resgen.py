@@ -45,6 +45,7 @@ def pictures():
         "menu_pcaw.bmp": ("bmp", art_icons.on_white(art_icons.list_pcaw(16))),
         "menu_plugin.bmp": ("bmp", art_icons.on_white(art_icons.menu_plugin(16))),
         "splash.bmp": ("bmp24", art_pictures.splash()),
+        "folder_info.bmp": ("bmp24", art_pictures.folder_info()),
         "list_background.bmp": ("bmp", art_pictures.list_background()),
         "toolbox_kw_trayicon.bmp": ("bmp", art_icons.toolbox_tray()),
         "toolbox_pinglet.bmp": ("bmp", art_icons.toolbox_pinglet()),
@@ -64,7 +65,7 @@ def pictures():
 def file_names():
     names = ["program.ico", "list_folder.ico", "list_connection.ico", "list_pcaw.ico", "tree_close.ico",
              "tree_open.ico", "header_asc.ico", "header_des.ico", "menu_folder.bmp", "menu_vnc.bmp",
-             "menu_pcaw.bmp", "menu_plugin.bmp", "splash.bmp", "list_background.bmp",
+             "menu_pcaw.bmp", "menu_plugin.bmp", "splash.bmp", "folder_info.bmp", "list_background.bmp",
              "toolbox_kw_trayicon.bmp", "toolbox_pinglet.bmp", "copy.avi", "delete.avi"]
     names += ["password_%d.ico" % n for n in range(1, len(art_pictures.PASSWORD_PICTURES) + 1)]
     for key, _ in art_icons.TOOLBAR:
