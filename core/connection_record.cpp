@@ -102,9 +102,7 @@ bool ReadConnection(const std::string& ItemPath, ConnectionRecord& Record) {
     Record.Encoding = encoding.empty() ? gOptions.DefaultEncoding : encoding;
   }
 
-  Record.Host = ReadSubKeyDefaultValue(k, kHostSubKey);
-  Record.Display = ReadSubKeyDefaultValue(k, kDisplaySubKey);
-  Record.VNCFSPort = ReadSubKeyDefaultValue(k, kVNCFSPortSubKey);
+  ReadConnectionAddress(k, Record);
 
   for (const FlagField& f : kFlagFields) {
     const std::string text = ReadStringValue(k, f.valueName);
@@ -124,6 +122,12 @@ bool ReadConnection(const std::string& ItemPath, ConnectionRecord& Record) {
 
   Record.Password = ReadPassword(ItemPath);
   return true;
+}
+
+void ReadConnectionAddress(HKEY Key, ConnectionRecord& Record) {
+  Record.Host = ReadSubKeyDefaultValue(Key, kHostSubKey);
+  Record.Display = ReadSubKeyDefaultValue(Key, kDisplaySubKey);
+  Record.VNCFSPort = ReadSubKeyDefaultValue(Key, kVNCFSPortSubKey);
 }
 
 bool CreateConnectionKey(const ConnectionRecord& Record) {

@@ -1,5 +1,7 @@
 #pragma once
 // One VNC connection in memory and the routines that read, create, update and delete its key.
+#include <windows.h>
+
 #include <string>
 
 #include "core/connection_values.h"
@@ -32,6 +34,9 @@ struct ConnectionRecord {
 // Fills Record from the key at ItemPath; missing values take the defaults of gOptions. A key that
 // cannot be opened is reported with its path.
 bool ReadConnection(const std::string& ItemPath, ConnectionRecord& Record);
+// Host, Display and VNCFSPort, as ReadConnection reads them, from a connection key the caller
+// holds open (a list shows no more of a connection); the other fields keep their values.
+void ReadConnectionAddress(HKEY Key, ConnectionRecord& Record);
 // Stores a new connection at FolderPath\ConnectionName; False, writing nothing, when that key
 // exists, cannot be created, the name is not a single key name, or the password cannot be stored.
 bool CreateConnectionKey(const ConnectionRecord& Record);

@@ -65,4 +65,6 @@ std::string ReadPassword(const std::string& ItemPath) {
   return UseEncryption() ? UnscramblePassword(stored) : stored;
 }
 
+bool HasStoredPassword(HKEY connection) { return !ReadStringValue(connection, kPasswordValue).empty(); }
+
 }  // namespace corvana

@@ -20,6 +20,9 @@ bool UseEncryption();
 bool SavePassword(const std::string& ItemPath, const std::string& Password);
 // The plain password, "" when there is none.
 std::string ReadPassword(const std::string& ItemPath);
+// Whether an open connection key holds a password: ReadPassword of its path is not "", under
+// either setting, as scrambling keeps the length.
+bool HasStoredPassword(HKEY connection);
 
 // The text that goes into "Password" for Password under the current setting.
 std::string StoredPasswordForm(const std::string& Password);

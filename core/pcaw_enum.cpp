@@ -3,7 +3,6 @@
 #include "core/message_box.h"
 #include "core/pcaw.h"
 #include "core/registry_store.h"
-#include "core/registry_value.h"
 #include "core/string_table.h"
 
 namespace corvana {
@@ -13,26 +12,27 @@ constexpr int kPcAWFileMissing = 3046;
 }
 
 long EnumNextPcAWConnection(RegKey& hKey, long Index, std::optional<CpcAWdata>& Data, std::string& Name) {
-  RegKey child;
-  std::string subName;
-  long rc = EnumNextSubKey(hKey, Index, subName, child);
+  StoreEntry entry;
+  long rc = EnumNextStoreEntry(hKey, Index, entry);
   if (rc != kEnumMoreEntries) return rc;
-  if (!child || !IsPcAWEntryKey(child.get())) {
+  if (entry.PcAWFile.empty()) {
     Data.reset();
     Name.clear();
     return rc;
   }
-  Name = subName;
-  const std::string file = ReadStringValue(child.get(), kPcAWFileValue);
-  child.reset();
-  Data = PcAW().GetConnection(file);
-  if (!Data) {
-    ShowMessage(Name + "\r\n" + LoadResString(kPcAWFileMissing) + "\r\n" + file, MB_OK, kApplicationTitle);
-    Data = CpcAWdata{};
-    Data->FileName = file;
-    Data->Name = Name;
-  }
+  entry.Key.reset();
+  Name = entry.Name;
+  Data = ReadPcAWEntry(Name, entry.PcAWFile);
   return rc;
+}
+
+CpcAWdata ReadPcAWEntry(const std::string& Name, const std::string& File) {
+  if (std::optional<CpcAWdata> data = PcAW().GetConnection(File)) return *std::move(data);
+  ShowMessage(Name + "\r\n" + LoadResString(kPcAWFileMissing) + "\r\n" + File, MB_OK, kApplicationTitle);
+  CpcAWdata data;
+  data.FileName = File;
+  data.Name = Name;
+  return data;
 }
 
 }  // namespace corvana

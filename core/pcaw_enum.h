@@ -13,5 +13,8 @@ namespace corvana {
 // cannot be read it says so in a message box and Data holds only FileName and Name. For a key of
 // another kind Name is "" and Data none. 0 for each sub-key, 234 at the end.
 long EnumNextPcAWConnection(RegKey& hKey, long Index, std::optional<CpcAWdata>& Data, std::string& Name);
+// The record of the pcAnywhere entry Name whose file is File, as the enumerator gives it: read
+// through gPcAW, or, with the message box, only FileName and Name when the file cannot be read.
+CpcAWdata ReadPcAWEntry(const std::string& Name, const std::string& File);
 
 }  // namespace corvana

@@ -94,6 +94,27 @@ void OpenFolderItem(MainForm& frmMain, const forms::ListItemRef& target) {
   RefreshCurrentFolder(frmMain);
 }
 
+// One VNC connection item; PasswordStored, when the caller knows it already, saves reading the
+// password at the item's Key.
+bool AddConnectionItem(MainForm& frmMain, const std::string& Name, const std::string& Host,
+                       const std::string& Display, const std::string& VNCFSPort, const std::string& Folder,
+                       std::optional<bool> PasswordStored) {
+  if (Name.empty() || Host.empty() || Display.empty()) return false;
+  forms::ListView& list = frmMain.lstItems();
+  forms::ListItemRef item = list.AddItem(Folder + "\\" + Name, Name, "connection", "connection");
+  if (!item) return false;
+  if (PasswordStored ? *PasswordStored : !ReadPassword(item->Key()).empty()) item->SetForeColor(kPasswordStoredColor);
+  item->SetSubItem(1, Host);
+  item->SetSubItem(2, Display);
+  if (!VNCFSPort.empty()) item->SetSubItem(3, VNCFSPort);
+  EnableButton(frmMain, "delete", list.ItemCount() > 0);
+  return true;
+}
+
+struct PcAWEntry {
+  std::string Name, File;
+};
+
 }  // namespace
 
 void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
@@ -101,28 +122,35 @@ void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
   frmMain.DoMousePointer(kBusyPointer);
   long count = 0;
   forms::ListView::Batch batch(list);
+  // One walk opens each entry once (every registry call is a round trip, which adds up over
+  // thousands of entries); the list still takes the connections first, then the folders, then
+  // the pcAnywhere entries, each kind in store order.
+  std::vector<std::string> folders;
+  std::vector<PcAWEntry> pcAWEntries;
   if (RegKey folder = OpenStoreKey(FolderPath)) {
-    std::string name;
-    for (long i = 0; EnumNextVncConnection(folder, i, name) == kEnumMoreEntries; ++i) {
-      if (name.empty()) continue;
+    StoreEntry entry;
+    for (long i = 0; EnumNextStoreEntry(folder, i, entry) == kEnumMoreEntries; ++i) {
+      if (entry.Name.empty()) continue;
+      if (entry.IsFolder) folders.push_back(entry.Name);
+      if (!entry.PcAWFile.empty()) pcAWEntries.push_back({entry.Name, entry.PcAWFile});
+      if (!entry.IsVncConnection()) continue;
       ConnectionRecord record;
-      if (!ReadConnection(JoinItemPath(FolderPath, name), record)) continue;
-      AddConnectionListItem(frmMain, name, record.Host, record.Display, record.VNCFSPort, FolderPath);
+      ReadConnectionAddress(entry.Key.get(), record);
+      AddConnectionItem(frmMain, entry.Name, record.Host, record.Display, record.VNCFSPort, FolderPath,
+                        HasStoredPassword(entry.Key.get()));
       ++count;
     }
-    for (long i = 0; EnumNextFolder(folder, i, name) == kEnumMoreEntries; ++i) {
-      if (name.empty()) continue;
-      if (forms::ListItemRef item = list.AddItem(FolderPath + "\\" + name, name, "folder", "folder"))
-        item->SetTag(kFolderTag);
-    }
-    std::optional<CpcAWdata> data;
-    for (long i = 0; EnumNextPcAWConnection(folder, i, data, name) == kEnumMoreEntries; ++i) {
-      if (!data || data->Name.empty() || data->FileName.empty()) continue;
-      if (forms::ListItemRef item = list.AddItem(FolderPath + "\\" + name, name, "pcaw", "pcaw")) {
-        item->SetSubItem(1, data->ComputerName);
-        item->SetSubItem(2, data->ConnectionType);
-        item->SetTag(kPcAWTag);
-      }
+  }
+  for (const std::string& name : folders)
+    if (forms::ListItemRef item = list.AddItem(FolderPath + "\\" + name, name, "folder", "folder"))
+      item->SetTag(kFolderTag);
+  for (const PcAWEntry& entry : pcAWEntries) {
+    const CpcAWdata data = ReadPcAWEntry(entry.Name, entry.File);
+    if (data.Name.empty() || data.FileName.empty()) continue;
+    if (forms::ListItemRef item = list.AddItem(FolderPath + "\\" + entry.Name, entry.Name, "pcaw", "pcaw")) {
+      item->SetSubItem(1, data.ComputerName);
+      item->SetSubItem(2, data.ConnectionType);
+      item->SetTag(kPcAWTag);
     }
   }
   if (forms::PanelRef status = frmMain.StatusBar1().PanelByKey("status"))
@@ -133,16 +161,7 @@ void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
 
 bool AddConnectionListItem(MainForm& frmMain, const std::string& Name, const std::string& Host,
                            const std::string& Display, const std::string& VNCFSPort, const std::string& Folder) {
-  if (Name.empty() || Host.empty() || Display.empty()) return false;
-  forms::ListView& list = frmMain.lstItems();
-  forms::ListItemRef item = list.AddItem(Folder + "\\" + Name, Name, "connection", "connection");
-  if (!item) return false;
-  if (!ReadPassword(item->Key()).empty()) item->SetForeColor(kPasswordStoredColor);
-  item->SetSubItem(1, Host);
-  item->SetSubItem(2, Display);
-  if (!VNCFSPort.empty()) item->SetSubItem(3, VNCFSPort);
-  EnableButton(frmMain, "delete", list.ItemCount() > 0);
-  return true;
+  return AddConnectionItem(frmMain, Name, Host, Display, VNCFSPort, Folder, std::nullopt);
 }
 
 long CountSelected(const forms::ListView& List) {

@@ -112,6 +112,50 @@ TEST_F(StoreTest, SubKeyThatCannotBeOpenedGivesEmptyName) {
   test::RemoveDanglingLink(folder.get(), "Locked");
 }
 
+// The one walk tells what the kind enumerators tell, each sub-key opened once; an entry carries
+// nothing over from the one before it.
+TEST_F(StoreTest, OneWalkHandsEachEntryOpenWithBothMarks) {
+  MakeFolder("T");
+  MakeFolder("T\\Both");
+  SetPcAWFile("T\\Both", "c:\\y.chf");
+  MakeFolder("T\\Folder");
+  SetPcAWFile("T\\Pcaw", "c:\\x.chf");
+  MakeConnection("T\\Vnc", "vnc-host");
+  RegKey folder = OpenStoreKey("T");
+  ASSERT_TRUE(test::MakeDanglingLink(folder.get(), "Locked"));
+
+  struct Seen {
+    std::string name;
+    bool open, isFolder;
+    std::string file;
+    bool vnc;
+    std::string host;  // read through the handed key
+    bool operator==(const Seen&) const = default;
+  };
+  std::vector<Seen> seen;
+  StoreEntry entry;
+  for (long i = 0; EnumNextStoreEntry(folder, i, entry) == kEnumMoreEntries; ++i)
+    seen.push_back({entry.Name, static_cast<bool>(entry.Key), entry.IsFolder, entry.PcAWFile, entry.IsVncConnection(),
+                    ReadSubKeyDefaultValue(entry.Key.get(), "Host")});
+  test::RemoveDanglingLink(folder.get(), "Locked");
+  EXPECT_FALSE(entry.Key) << "the end of the walk leaves no key open";
+  const std::vector<Seen> expected = {{"Both", true, true, "c:\\y.chf", false, ""},
+                                      {"Folder", true, true, "", false, ""},
+                                      {"Locked", false, false, "", false, ""},
+                                      {"Pcaw", true, false, "c:\\x.chf", false, ""},
+                                      {"Vnc", true, false, "", true, "vnc-host"}};
+  ASSERT_EQ(seen.size(), expected.size());
+  for (size_t k = 0; k < seen.size(); ++k) EXPECT_TRUE(seen[k] == expected[k]) << expected[k].name;
+
+  // The top level, like the other walks: an empty key opens ProductKey for the caller.
+  RegKey top;
+  ASSERT_EQ(EnumNextStoreEntry(top, 0, entry), kEnumMoreEntries);
+  EXPECT_TRUE(top);
+  EXPECT_EQ(entry.Name, "T");
+  EXPECT_TRUE(entry.IsFolder);
+  EXPECT_EQ(EnumNextStoreEntry(top, 1, entry), kEnumNoMoreEntries);
+}
+
 TEST_F(StoreTest, RenameMovesEverythingAndRefusesExistingTargets) {
   MakeFolder("Team");
   MakeFolder("Team\\Sub");

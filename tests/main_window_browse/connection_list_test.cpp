@@ -7,6 +7,7 @@
 #include "core/passwords.h"
 #include "core/vnc_viewer_launch.h"
 #include "core/string_table.h"
+#include "main_window/folder_tree.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -297,6 +298,48 @@ TEST_F(ConnectionListTest, ARenameInTheListKeepsTheItemInItsFolderWhateverNodeIs
   EXPECT_TRUE(ConnectionPathExists("Top\\gamma"));
   EXPECT_FALSE(PathExists("Top\\alpha"));
   EXPECT_FALSE(PathExists("Other\\gamma"));
+}
+
+// The list takes a folder's connections first, then its folders, then its pcAnywhere entries, each
+// kind in store order, whatever the names. Sorted by a column that no item fills, every item goes
+// in after the ones before it, so a refresh shows that order.
+TEST_F(ConnectionListTest, ARefreshAddsConnectionsThenFoldersThenPcAnywhereEntriesInStoreOrder) {
+  Folder("Top");
+  Folder("Top\\a-folder");
+  Connection("Top", "b-vnc", "host-b");
+  ASSERT_TRUE(SetPcAWFile("Top\\c-pcaw", "C:\\nowhere\\c.chf"));
+  Connection("Top", "d-vnc", "host-a", "2", "", "pw");
+  Folder("Top\\e-folder");
+  // Both marks: listed once, as the folder, yet its file is looked for all the same.
+  ASSERT_TRUE(SetPcAWFile("Top\\f-both", "C:\\nowhere\\f.chf"));
+  Folder("Top\\f-both");
+  // Read and counted, but not listed without a host.
+  Connection("Top", "g-nohost", "");
+  RegKey top = OpenStoreKey("Top");
+  ASSERT_TRUE(MakeDanglingLink(top.get(), "h-locked"));
+  MainForm& f = StartInFront();
+  OpenFolder("Top");
+  Click(HeaderPoint(4));
+  ASSERT_TRUE(PumpUntil([&] { return f.lstItems().SortKey() == 3; }));
+  boxes.clear();
+
+  RefreshCurrentFolder(f);
+  RemoveDanglingLink(top.get(), "h-locked");
+  EXPECT_THAT(ListTexts(), ElementsAre("b-vnc", "d-vnc", "a-folder", "e-folder", "f-both", "c-pcaw"));
+  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "3 " + LoadResString(3000));
+  const auto seen = boxes.seen();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].text.rfind("c-pcaw\r\n", 0), 0u) << seen[0].text;
+  EXPECT_EQ(seen[1].text.rfind("f-both\r\n", 0), 0u) << seen[1].text;
+  forms::ListItemRef d = ItemNamed("d-vnc");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->Key(), "Top\\d-vnc");
+  EXPECT_EQ(d->ForeColor(), RGB(0, 0, 255));
+  EXPECT_EQ(d->SubItem(1), "host-a");
+  EXPECT_EQ(d->SubItem(2), "2");
+  EXPECT_EQ(ItemNamed("b-vnc")->ForeColor(), CLR_DEFAULT);
+  EXPECT_EQ(ItemNamed("f-both")->Tag(), "F");
+  EXPECT_EQ(ItemNamed("c-pcaw")->Tag(), "PCAW");
 }
 
 }  // namespace

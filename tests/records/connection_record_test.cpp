@@ -229,6 +229,35 @@ TEST_F(ConnectionRecordTest, NameComesFromThePathAndAMissingKeyIsReported) {
   EXPECT_NE(seen[0].text.find("Filialen\\Nord\\Weg"), std::string::npos) << seen[0].text;
 }
 
+// A list reads only the address of a connection whose key it holds open: what ReadConnection
+// reads for it, a missing part as "", and nothing else of the record.
+TEST_F(ConnectionRecordTest, AddressReadFromAnOpenKeyMatchesTheFullRead) {
+  ASSERT_TRUE(CreateConnectionKey(SampleRecord(kTrue)));
+  const std::string partial = "Filialen\\Nord\\Ohne Port";
+  SetSubKey(partial, "Host", "10.0.0.9");
+  SetSubKey(partial, "Display", "0");
+  for (const std::string& path : {std::string("Filialen\\Nord\\Kasse 3"), partial}) {
+    SCOPED_TRACE(path);
+    const ConnectionRecord full = Read(path);
+    ConnectionRecord address;
+    address.Encoding = "untouched";
+    address.Password = "untouched";
+    address.ConnectionName = "untouched";
+    ReadConnectionAddress(OpenStoreKey(path).get(), address);
+    EXPECT_EQ(address.Host, full.Host);
+    EXPECT_EQ(address.Display, full.Display);
+    EXPECT_EQ(address.VNCFSPort, full.VNCFSPort);
+    EXPECT_EQ(address.Encoding, "untouched");
+    EXPECT_EQ(address.Password, "untouched");
+    EXPECT_EQ(address.ConnectionName, "untouched");
+  }
+  ConnectionRecord noPort;
+  ReadConnectionAddress(OpenStoreKey(partial).get(), noPort);
+  EXPECT_EQ(noPort.Host, "10.0.0.9");
+  EXPECT_EQ(noPort.VNCFSPort, "");
+  EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(ConnectionRecordTest, CreateNeverOverwritesAndTakesOnlyOneKeyName) {
   ConnectionRecord r = SampleRecord(kTrue);
   ASSERT_TRUE(CreateConnectionKey(r));

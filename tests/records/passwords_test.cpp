@@ -173,6 +173,37 @@ TEST_F(PasswordTest, SavePasswordNeedsAnExistingConnection) {
   EXPECT_TRUE(Messages().empty());
 }
 
+// The list colours a connection by HasStoredPassword of its open key where it once read the
+// whole password: the two agree under either setting, however the value is stored.
+TEST_F(PasswordTest, HasStoredPasswordAgreesWithReadPassword) {
+  struct Case {
+    const char* label;
+    const char* stored;  // nullptr: no value
+    size_t size;
+    bool has;
+  };
+  const Case cases[] = {{"absent", nullptr, 0, false},
+                        {"empty", "", 0, false},
+                        {"one character", "a", 1, true},
+                        {"scrambled NUL first", "\xFF", 1, true},
+                        {"NUL first", "\0abc", 4, false}};
+  for (bool plain : {false, true}) {
+    WriteRootSetting("NoEncryption", plain ? "1" : "0");
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.label) + (plain ? " plain" : " scrambled"));
+      Reset();
+      ASSERT_TRUE(CreateConnectionKey(BoxRecord("")));
+      RegKey key = OpenStoreKey(kPath);
+      RegDeleteValueA(key.get(), "Password");
+      if (c.stored) {
+        ASSERT_TRUE(WriteStringValue(key.get(), "Password", std::string(c.stored, c.size)));
+      }
+      EXPECT_EQ(HasStoredPassword(key.get()), c.has);
+      EXPECT_EQ(!ReadPassword(kPath).empty(), c.has);
+    }
+  }
+}
+
 TEST_F(PasswordTest, ChangingNoEncryptionLeavesStoredPasswordsAsTheyAre) {
   ASSERT_TRUE(CreateConnectionKey(BoxRecord("abc")));
   WriteRootSetting("NoEncryption", "1");
