@@ -17,42 +17,9 @@ HRESULT OutText(const std::string& text, BSTR* result) {
 
 }  // namespace
 
-HRESULT RfbControl::Create(REFIID iid, void** out) {
-  com::ComPtr<ITypeInfo> dispatchInfo;
-  com::ComPtr<ITypeInfo> classInfo;
-  HRESULT hr = com::LoadModuleTypeInfo(IID__rfbControl, dispatchInfo);
-  if (SUCCEEDED(hr)) hr = com::LoadModuleTypeInfo(CLSID_rfbControl, classInfo);
-  if (FAILED(hr)) return hr;
-  return com::MakeComObject<RfbControl>(iid, out, std::move(dispatchInfo), std::move(classInfo));
-}
-
-RfbControl::RfbControl(com::ComPtr<ITypeInfo> dispatchInfo, com::ComPtr<ITypeInfo> classInfo)
-    : TypeInfoDispatch(std::move(dispatchInfo)),
-      InvisibleOleObject(CLSID_rfbControl, kRfbMiscStatus),
-      classInfo_(std::move(classInfo)),
-      events_(*this, DIID___rfbControl),
-      probe_(*this) {
+RfbControl::RfbControl(com::ControlTypeInfo info) : ControlObject(kClass, std::move(info)), probe_(*this) {
   // The control is as large as its picture, whatever its container asks.
-  FixExtent(com::BitmapExtent(kToolboxBitmapId));
-}
-
-HRESULT RfbControl::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__rfbControl)
-    *out = static_cast<_rfbControl*>(this);
-  else if (iid == IID_IConnectionPointContainer)
-    *out = static_cast<IConnectionPointContainer*>(this);
-  else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
-    *out = static_cast<IProvideClassInfo2*>(this);
-  else if (iid == IID_IOleObject)
-    *out = static_cast<IOleObject*>(this);
-  else if (iid == IID_IPersist || iid == IID_IPersistPropertyBag)
-    *out = static_cast<IPersistPropertyBag*>(this);
-  else
-    return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
+  FixExtent(com::BitmapExtent(kClass.toolboxBitmapId));
 }
 
 HRESULT RfbControl::get_VNC_Authentication(LONG* result) {
@@ -91,7 +58,7 @@ HRESULT RfbControl::get_State(LONG* result) {
 HRESULT RfbControl::DisConnect(VARIANT* result) {
   if (result) VariantInit(result);
   // A VNCClose handler may release the host's last reference.
-  com::ComPtr<IUnknown> keepAlive(static_cast<_rfbControl*>(this));
+  com::ComPtr<IUnknown> keepAlive = KeepAlive();
   probe_.DisConnect();
   return S_OK;
 }
@@ -100,7 +67,7 @@ HRESULT RfbControl::GetServerVersion(BSTR* strRemoteHost, BSTR* strRemotePort, B
   if (!result) return E_POINTER;
   *result = nullptr;
   // Events are raised inside the wait; the control must outlive whatever their handlers release.
-  com::ComPtr<IUnknown> keepAlive(static_cast<_rfbControl*>(this));
+  com::ComPtr<IUnknown> keepAlive = KeepAlive();
   std::string version;
   HRESULT hr = probe_.GetServerVersion(Text(strRemoteHost), Text(strRemotePort), version);
   if (FAILED(hr)) return hr;
@@ -112,27 +79,7 @@ void RfbControl::VNCClose(bool boolManualClose) {
   VARIANTARG args[1];
   args[0].vt = VT_BOOL | VT_BYREF;
   args[0].pboolVal = &manual;
-  events_.Fire(kDispidVNCClose, args);
-}
-
-HRESULT RfbControl::EnumConnectionPoints(IEnumConnectionPoints** out) {
-  com::ConnectionPoint* const points[] = {&events_};
-  return com::EnumConnectionPoints(points, out);
-}
-
-HRESULT RfbControl::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
-  com::ConnectionPoint* const points[] = {&events_};
-  return com::FindConnectionPoint(points, iid, out);
-}
-
-HRESULT RfbControl::GetClassInfo(ITypeInfo** out) { return com::CopyClassInfo(classInfo_, out); }
-
-HRESULT RfbControl::GetGUID(DWORD kind, GUID* out) { return com::DefaultSourceGuid(kind, DIID___rfbControl, out); }
-
-HRESULT RfbControl::GetClassID(CLSID* out) {
-  if (!out) return E_POINTER;
-  *out = CLSID_rfbControl;
-  return S_OK;
+  events().Fire(kDispidVNCClose, args);
 }
 
 }  // namespace corvana::pinglet

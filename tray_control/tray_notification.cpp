@@ -2,7 +2,6 @@
 
 #include <olectl.h>
 
-#include <array>
 #include <string_view>
 
 #include "win/handles.h"
@@ -37,41 +36,8 @@ LONG TwipsPerPixelX() {
 
 }  // namespace
 
-HRESULT TrayNotification::Create(REFIID iid, void** out) {
-  com::ComPtr<ITypeInfo> dispatchInfo;
-  com::ComPtr<ITypeInfo> classInfo;
-  HRESULT hr = com::LoadModuleTypeInfo(IID__KW_TrayNotification, dispatchInfo);
-  if (SUCCEEDED(hr)) hr = com::LoadModuleTypeInfo(CLSID_KW_TrayNotification, classInfo);
-  if (FAILED(hr)) return hr;
-  return com::MakeComObject<TrayNotification>(iid, out, std::move(dispatchInfo), std::move(classInfo));
-}
-
-TrayNotification::TrayNotification(com::ComPtr<ITypeInfo> dispatchInfo, com::ComPtr<ITypeInfo> classInfo)
-    : TypeInfoDispatch(std::move(dispatchInfo)),
-      InvisibleOleObject(CLSID_KW_TrayNotification, kTrayMiscStatus),
-      classInfo_(std::move(classInfo)),
-      events_(*this, DIID___KW_TrayNotification),
-      propertyNotify_(*this, IID_IPropertyNotifySink),
-      window_([this](POINT at) { OnMouseMove(at); }) {}
-
-HRESULT TrayNotification::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__KW_TrayNotification)
-    *out = static_cast<_KW_TrayNotification*>(this);
-  else if (iid == IID_IConnectionPointContainer)
-    *out = static_cast<IConnectionPointContainer*>(this);
-  else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
-    *out = static_cast<IProvideClassInfo2*>(this);
-  else if (iid == IID_IOleObject)
-    *out = static_cast<IOleObject*>(this);
-  else if (iid == IID_IPersist || iid == IID_IPersistPropertyBag)
-    *out = static_cast<IPersistPropertyBag*>(this);
-  else
-    return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
-}
+TrayNotification::TrayNotification(com::ControlTypeInfo info)
+    : ControlObject(kClass, std::move(info)), window_([this](POINT at) { OnMouseMove(at); }) {}
 
 HRESULT TrayNotification::Answer(bool accepted, VARIANT_BOOL* result) {
   *result = accepted ? VARIANT_TRUE : VARIANT_FALSE;
@@ -115,7 +81,7 @@ HRESULT TrayNotification::get_Enabled(VARIANT_BOOL* result) {
 HRESULT TrayNotification::put_Enabled(VARIANT_BOOL* New_Enabled) {
   if (!New_Enabled) return E_POINTER;
   enabled_ = *New_Enabled != VARIANT_FALSE;
-  propertyNotify_.ForEachSink([](IUnknown* sink) { static_cast<IPropertyNotifySink*>(sink)->OnChanged(kDispidEnabled); });
+  propertyNotify().ForEachSink([](IUnknown* sink) { static_cast<IPropertyNotifySink*>(sink)->OnChanged(kDispidEnabled); });
   return S_OK;
 }
 
@@ -126,13 +92,13 @@ void TrayNotification::OnMouseMove(POINT at) {
   if (button == 0) return;
   const LONG twips = TwipsPerPixelX();
   // A handler may release the last outside reference; the control lives until both events are out.
-  com::ComPtr<IUnknown> keepAlive(static_cast<_KW_TrayNotification*>(this));
+  com::ComPtr<IUnknown> keepAlive = KeepAlive();
 
   short clickButton = button;
   VARIANTARG click[1];
   click[0].vt = VT_I2 | VT_BYREF;
   click[0].piVal = &clickButton;
-  events_.Fire(kDispidTrayIconClick, click);
+  events().Fire(kDispidTrayIconClick, click);
 
   short exButton = button;  // the mapped value again, whatever a handler did to the first event's
   short x = static_cast<short>(at.x * twips);
@@ -142,35 +108,15 @@ void TrayNotification::OnMouseMove(POINT at) {
   clickEx[2].piVal = &exButton;
   clickEx[1].piVal = &x;
   clickEx[0].piVal = &y;
-  events_.Fire(kDispidTrayIconClickEx, clickEx);
+  events().Fire(kDispidTrayIconClickEx, clickEx);
 }
 
-HRESULT TrayNotification::EnumConnectionPoints(IEnumConnectionPoints** out) {
-  com::ConnectionPoint* const points[] = {&events_, &propertyNotify_};
-  return com::EnumConnectionPoints(points, out);
-}
-
-HRESULT TrayNotification::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
-  com::ConnectionPoint* const points[] = {&events_, &propertyNotify_};
-  return com::FindConnectionPoint(points, iid, out);
-}
-
-HRESULT TrayNotification::GetClassInfo(ITypeInfo** out) { return com::CopyClassInfo(classInfo_, out); }
-
-HRESULT TrayNotification::GetGUID(DWORD kind, GUID* out) { return com::DefaultSourceGuid(kind, DIID___KW_TrayNotification, out); }
-
-HRESULT TrayNotification::GetClassID(CLSID* out) {
-  if (!out) return E_POINTER;
-  *out = CLSID_KW_TrayNotification;
-  return S_OK;
-}
-
-HRESULT TrayNotification::InitNew() {
+HRESULT TrayNotification::InitNewProperties() {
   enabled_ = true;
   return S_OK;
 }
 
-HRESULT TrayNotification::Load(IPropertyBag* bag, IErrorLog* log) {
+HRESULT TrayNotification::LoadProperties(IPropertyBag* bag, IErrorLog* log) {
   if (!bag) return E_POINTER;
   enabled_ = true;
   VARIANT value;
@@ -183,7 +129,7 @@ HRESULT TrayNotification::Load(IPropertyBag* bag, IErrorLog* log) {
   return S_OK;
 }
 
-HRESULT TrayNotification::Save(IPropertyBag* bag, BOOL, BOOL) {
+HRESULT TrayNotification::SaveProperties(IPropertyBag* bag, BOOL, BOOL) {
   if (!bag) return E_POINTER;
   // True is the default, and a default is not written.
   if (enabled_) return S_OK;

@@ -50,6 +50,13 @@ class ComPtr {
     return &p_;
   }
   void** putVoid() noexcept { return reinterpret_cast<void**>(put()); }
+  // For an interface method that hands out what is held: one more reference, null when empty.
+  HRESULT copyTo(T** out) const noexcept {
+    if (!out) return E_POINTER;
+    *out = p_;
+    if (p_) p_->AddRef();
+    return S_OK;
+  }
 
   // QueryInterface into another pointer type; empty when the object lacks the interface.
   template <class U>

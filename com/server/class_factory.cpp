@@ -10,14 +10,7 @@ class ClassFactory final : public IClassFactory {
   explicit ClassFactory(CreateInstanceFunction create) : create_(create) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-      *out = static_cast<IClassFactory*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return QuerySingleInterface<IClassFactory>(this, iid, IID_IClassFactory, out);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return refs_.AddRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return ReleaseComObject(this, refs_); }
@@ -43,13 +36,8 @@ class ClassFactory final : public IClassFactory {
 
 }  // namespace
 
-HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out, std::span<const ServerClass> classes) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  for (const ServerClass& c : classes) {
-    if (*c.clsid == clsid) return MakeComObject<ClassFactory>(iid, out, c.create);
-  }
-  return CLASS_E_CLASSNOTAVAILABLE;
+HRESULT MakeClassFactory(CreateInstanceFunction create, REFIID iid, void** out) {
+  return MakeComObject<ClassFactory>(iid, out, create);
 }
 
 }  // namespace corvana::com

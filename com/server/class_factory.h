@@ -1,20 +1,15 @@
 #pragma once
-// DllGetClassObject for a library's classes: one factory per request, no aggregation.
+// The class factory that DllGetClassObject hands out for one class: no aggregation, and
+// LockServer keeps the library loaded.
 #include <windows.h>
 #include <unknwn.h>
-
-#include <span>
 
 namespace corvana::com {
 
 // Makes a new instance and hands out the interface asked for.
 using CreateInstanceFunction = HRESULT (*)(REFIID iid, void** out);
 
-struct ServerClass {
-  const CLSID* clsid;
-  CreateInstanceFunction create;
-};
-
-HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out, std::span<const ServerClass> classes);
+// A new factory whose CreateInstance calls create, as the interface asked for.
+HRESULT MakeClassFactory(CreateInstanceFunction create, REFIID iid, void** out);
 
 }  // namespace corvana::com

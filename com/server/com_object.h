@@ -2,6 +2,7 @@
 // Lifetime of the heap objects a server hands out: made by MakeComObject, destroyed by the
 // last Release, and counted against the module while they live.
 #include <windows.h>
+#include <unknwn.h>
 
 #include <atomic>
 #include <memory>
@@ -29,6 +30,19 @@ ULONG ReleaseComObject(T* self, RefCount& refs) noexcept {
     std::unique_ptr<T> last(self);
   }
   return left;
+}
+
+// QueryInterface of an object that is one interface I (with the id own) besides IUnknown.
+template <class I>
+HRESULT QuerySingleInterface(I* self, REFIID iid, REFIID own, void** out) noexcept {
+  if (!out) return E_POINTER;
+  if (iid == IID_IUnknown || iid == own) {
+    *out = self;
+    self->AddRef();
+    return S_OK;
+  }
+  *out = nullptr;
+  return E_NOINTERFACE;
 }
 
 // Makes an object (which starts with one reference) and hands out the interface asked for.

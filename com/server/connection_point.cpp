@@ -10,7 +10,7 @@ void ConnectionPoint::ForEachSink(const std::function<void(IUnknown*)>& visit) {
   std::vector<ComPtr<IUnknown>> snapshot;
   snapshot.reserve(sinks_.size());
   for (auto& entry : sinks_) snapshot.push_back(entry.second);
-  for (auto& sink : snapshot) visit(sink.Get());
+  for (auto& sink : snapshot) visit(sink.get());
 }
 
 void ConnectionPoint::Fire(DISPID id, std::span<VARIANTARG> args) {
@@ -23,14 +23,7 @@ void ConnectionPoint::Fire(DISPID id, std::span<VARIANTARG> args) {
 }
 
 HRESULT ConnectionPoint::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IConnectionPoint) {
-    *out = static_cast<IConnectionPoint*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
+  return QuerySingleInterface<IConnectionPoint>(this, iid, IID_IConnectionPoint, out);
 }
 
 HRESULT ConnectionPoint::GetConnectionInterface(IID* iid) {
@@ -51,7 +44,7 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
   *cookie = 0;
   if (!sink) return E_POINTER;
   ComPtr<IUnknown> typed;
-  if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(typed.GetAddressOf()))))
+  if (FAILED(sink->QueryInterface(iid_, typed.putVoid())))
     return CONNECT_E_CANNOTCONNECT;
   *cookie = ++lastCookie_;
   sinks_.emplace_back(*cookie, std::move(typed));
@@ -81,14 +74,7 @@ class ConnectionPointEnumerator final : public IEnumConnectionPoints {
       : points_(std::move(points)), next_(next) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IEnumConnectionPoints) {
-      *out = static_cast<IEnumConnectionPoints*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return QuerySingleInterface<IEnumConnectionPoints>(this, iid, IID_IEnumConnectionPoints, out);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return refs_.AddRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return ReleaseComObject(this, refs_); }
@@ -96,7 +82,7 @@ class ConnectionPointEnumerator final : public IEnumConnectionPoints {
   HRESULT STDMETHODCALLTYPE Next(ULONG count, IConnectionPoint** out, ULONG* fetched) override {
     if (!out || (count > 1 && !fetched)) return E_POINTER;
     ULONG n = 0;
-    for (; n < count && next_ < points_.size(); ++n, ++next_) points_[next_].CopyTo(&out[n]);
+    for (; n < count && next_ < points_.size(); ++n, ++next_) points_[next_].copyTo(&out[n]);
     if (fetched) *fetched = n;
     return n == count ? S_OK : S_FALSE;
   }
@@ -140,7 +126,9 @@ HRESULT FindConnectionPoint(std::span<ConnectionPoint* const> points, REFIID iid
 }
 
 HRESULT EnumConnectionPoints(std::span<ConnectionPoint* const> points, IEnumConnectionPoints** out) {
-  std::vector<ComPtr<IConnectionPoint>> held(points.begin(), points.end());
+  std::vector<ComPtr<IConnectionPoint>> held;
+  held.reserve(points.size());
+  for (ConnectionPoint* point : points) held.push_back(ComPtr<IConnectionPoint>::borrow(point));
   return MakeComObject<ConnectionPointEnumerator>(IID_IEnumConnectionPoints, reinterpret_cast<void**>(out),
                                                   std::move(held), size_t{0});
 }

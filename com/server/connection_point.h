@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "com/server/type_library.h"
+#include "win/com_ptr.h"
 
 namespace corvana::com {
 

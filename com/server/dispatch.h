@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "com/server/type_library.h"
+#include "win/com_ptr.h"
 
 namespace corvana::com {
 
@@ -29,17 +29,17 @@ class TypeInfoDispatch : public I {
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    return typeInfo_.CopyTo(info);
+    return typeInfo_.copyTo(info);
   }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
                                           DISPID* ids) override {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-    return DispGetIDsOfNames(typeInfo_.Get(), names, count, ids);
+    return DispGetIDsOfNames(typeInfo_.get(), names, count, ids);
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO* excep, UINT* argError) override {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-    return InvokeThroughTypeInfo(static_cast<I*>(this), typeInfo_.Get(), id, flags, params, result, excep,
+    return InvokeThroughTypeInfo(static_cast<I*>(this), typeInfo_.get(), id, flags, params, result, excep,
                                  argError);
   }
 

@@ -6,15 +6,12 @@
 namespace corvana::com {
 
 HRESULT InvisibleOleObject::SetClientSite(IOleClientSite* site) {
-  site_ = site;
+  site_ = ComPtr<IOleClientSite>::borrow(site);
   return S_OK;
 }
 
 HRESULT InvisibleOleObject::GetClientSite(IOleClientSite** site) {
-  if (!site) return E_POINTER;
-  *site = site_.Get();
-  if (*site) (*site)->AddRef();
-  return S_OK;
+  return site_.copyTo(site);
 }
 
 HRESULT InvisibleOleObject::GetMoniker(DWORD, DWORD, IMoniker** out) {

@@ -1,16 +1,20 @@
 #pragma once
 // IOleObject of a control that is invisible at run time and never activated: it keeps its client
 // site and its extent, answers its misc status, and leaves verbs and user types to the registry.
-// The object that derives from it answers IUnknown.
+// A member of the control object, whose IUnknown it answers with.
 #include <windows.h>
 #include <oleidl.h>
 
-#include "com/server/type_library.h"
+#include "com/server/interface_member.h"
+#include "win/com_ptr.h"
 
 namespace corvana::com {
 
-class InvisibleOleObject : public IOleObject {
+class InvisibleOleObject final : public InterfaceMember<IOleObject> {
  public:
+  InvisibleOleObject(IUnknown& object, const CLSID& clsid, DWORD miscStatus) noexcept
+      : InterfaceMember(object), clsid_(clsid), miscStatus_(miscStatus) {}
+
   HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override;
   HRESULT STDMETHODCALLTYPE GetClientSite(IOleClientSite** site) override;
   HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR, LPCOLESTR) override { return S_OK; }
@@ -34,16 +38,11 @@ class InvisibleOleObject : public IOleObject {
   HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD aspect, DWORD* status) override;
   HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
 
- protected:
-  InvisibleOleObject(const CLSID& clsid, DWORD miscStatus) noexcept : clsid_(clsid), miscStatus_(miscStatus) {}
-  ~InvisibleOleObject() = default;
-
   // From then on the extent is size (HIMETRIC) and SetExtent changes nothing.
   void FixExtent(SIZEL size) noexcept {
     extent_ = size;
     fixedExtent_ = true;
   }
-  IOleClientSite* clientSite() const noexcept { return site_.Get(); }
 
  private:
   CLSID clsid_;

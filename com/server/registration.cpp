@@ -45,7 +45,7 @@ bool DeleteTree(const std::string& path) {
 
 }  // namespace
 
-HRESULT RegisterControl(const ControlRegistration& control) {
+HRESULT RegisterControl(const ControlClass& control) {
   std::string path = ThisModulePath();
   if (path.empty()) return E_UNEXPECTED;
 
@@ -54,19 +54,20 @@ HRESULT RegisterControl(const ControlRegistration& control) {
   if (FAILED(hr)) return hr;
   std::wstring widePath(MAX_PATH, L'\0');
   widePath.resize(GetModuleFileNameW(ThisModule(), widePath.data(), MAX_PATH));
-  hr = RegisterTypeLib(lib.Get(), widePath.data(), nullptr);
+  hr = RegisterTypeLib(lib.get(), widePath.data(), nullptr);
   if (FAILED(hr)) return hr;
 
+  const std::string progId = control.progId;
   const std::string clsKey = "CLSID\\" + GuidText(control.clsid);
   const std::string clsid = GuidText(control.clsid);
   const std::string apartment = "Apartment";
-  const std::string version = std::to_string(control.typeLibMajor) + "." + std::to_string(control.typeLibMinor);
+  const std::string version = std::to_string(control.typeLib.major) + "." + std::to_string(control.typeLib.minor);
   const std::string misc = std::to_string(control.miscStatus);
   const std::string zero = "0";
   const std::string bitmap = path + ", " + std::to_string(control.toolboxBitmapId);
-  const std::string typeLib = GuidText(control.typeLib);
-  bool ok = SetKey(control.progId, &control.progId) && SetKey(control.progId + "\\CLSID", &clsid) &&
-            SetKey(clsKey, &control.progId) && SetKey(clsKey + "\\ProgID", &control.progId) &&
+  const std::string typeLib = GuidText(control.typeLib.id);
+  bool ok = SetKey(progId, &progId) && SetKey(progId + "\\CLSID", &clsid) && SetKey(clsKey, &progId) &&
+            SetKey(clsKey + "\\ProgID", &progId) &&
             SetKey(clsKey + "\\InprocServer32", &path, "ThreadingModel", &apartment) &&
             SetKey(clsKey + "\\Control", nullptr) && SetKey(clsKey + "\\MiscStatus", &zero) &&
             SetKey(clsKey + "\\MiscStatus\\1", &misc) && SetKey(clsKey + "\\ToolboxBitmap32", &bitmap) &&
@@ -78,15 +79,15 @@ HRESULT RegisterControl(const ControlRegistration& control) {
   return S_OK;
 }
 
-HRESULT UnregisterControl(const ControlRegistration& control) {
+HRESULT UnregisterControl(const ControlClass& control) {
   bool ok = DeleteTree("CLSID\\" + GuidText(control.clsid)) && DeleteTree(control.progId);
   // A library that is not registered (any more) is what unregistration wants.
   BSTR registeredPath = nullptr;
-  if (SUCCEEDED(QueryPathOfRegTypeLib(control.typeLib, control.typeLibMajor, control.typeLibMinor,
-                                      control.typeLibLocale, &registeredPath))) {
+  const TypeLibVersion& lib = control.typeLib;
+  if (SUCCEEDED(QueryPathOfRegTypeLib(lib.id, lib.major, lib.minor, lib.locale, &registeredPath))) {
     SysFreeString(registeredPath);
-    HRESULT hr = UnRegisterTypeLib(control.typeLib, control.typeLibMajor, control.typeLibMinor,
-                                   control.typeLibLocale, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
+    const SYSKIND platform = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+    HRESULT hr = UnRegisterTypeLib(lib.id, lib.major, lib.minor, lib.locale, platform);
     if (FAILED(hr)) return hr;
   }
   return ok ? S_OK : SELFREG_E_CLASS;

@@ -108,7 +108,7 @@ TEST(TrayRegistration, UnregistrationRemovesEverythingItRegistered) {
 TEST(TrayTypeLibrary, NameVersionLocaleAndHelpString) {
   Apartment apartment;
   ComPtr<ITypeLib> lib;
-  ASSERT_EQ(LoadRegTypeLib(LIBID_KW_TrayIcon, 2, 2, 0x409, &lib), S_OK);
+  ASSERT_EQ(LoadRegTypeLib(LIBID_KW_TrayIcon, 2, 2, 0x409, lib.put()), S_OK);
   TLIBATTR* attr = nullptr;
   ASSERT_EQ(lib->GetLibAttr(&attr), S_OK);
   EXPECT_EQ(attr->wMajorVerNum, 2);
@@ -123,7 +123,7 @@ TEST(TrayTypeLibrary, NameVersionLocaleAndHelpString) {
   SysFreeString(help);
 
   ComPtr<ITypeInfo> iface;
-  ASSERT_EQ(lib->GetTypeInfoOfGuid(IID__KW_TrayNotification, &iface), S_OK);
+  ASSERT_EQ(lib->GetTypeInfoOfGuid(IID__KW_TrayNotification, iface.put()), S_OK);
   TYPEATTR* type = nullptr;
   ASSERT_EQ(iface->GetTypeAttr(&type), S_OK);
   EXPECT_TRUE(type->wTypeFlags & TYPEFLAG_FHIDDEN);
@@ -137,7 +137,7 @@ TEST(TrayTypeLibrary, NameVersionLocaleAndHelpString) {
   SysFreeString(enabledHelp);
 
   ComPtr<ITypeInfo> events;
-  ASSERT_EQ(lib->GetTypeInfoOfGuid(DIID___KW_TrayNotification, &events), S_OK);
+  ASSERT_EQ(lib->GetTypeInfoOfGuid(DIID___KW_TrayNotification, events.put()), S_OK);
   struct Member {
     const wchar_t* name;
     MEMBERID id;

@@ -27,13 +27,13 @@ class TrayControlTest : public ::testing::Test {
   }
   void TearDown() override {
     // The host removes its icon before it ends; so does every test that added one.
-    if (added_) CallBool(control_.Get(), L"TrayIconDelete");
+    if (added_) CallBool(control_.get(), L"TrayIconDelete");
     spy_.reset();
-    control_.Reset();
+    control_.reset();
   }
   bool Add(const wchar_t* tip = L"VNC Corvana") {
     added_ = true;
-    return CallBool(control_.Get(), L"TrayIconAdd", {Variant(icon_), Variant(tip)});
+    return CallBool(control_.get(), L"TrayIconAdd", {Variant(icon_), Variant(tip)});
   }
 
   Apartment apartment_;
@@ -52,15 +52,15 @@ TEST(TrayControlCreation, ByProgIdAndByClassIdWithTheContainerInterfaces) {
     for (const IID* iid : {&IID__KW_TrayNotification, &IID_IConnectionPointContainer, &IID_IOleObject,
                            &IID_IPersistPropertyBag, &IID_IProvideClassInfo2}) {
       ComPtr<IUnknown> part;
-      EXPECT_EQ(control->QueryInterface(*iid, reinterpret_cast<void**>(part.GetAddressOf())), S_OK);
+      EXPECT_EQ(control->QueryInterface(*iid, part.putVoid()), S_OK);
     }
     ComPtr<IOleObject> ole;
-    ASSERT_EQ(control.As(&ole), S_OK);
+    ASSERT_EQ(control->QueryInterface(IID_IOleObject, ole.putVoid()), S_OK);
     DWORD misc = 0;
     EXPECT_EQ(ole->GetMiscStatus(DVASPECT_CONTENT, &misc), S_OK);
     EXPECT_EQ(misc, 0x24591u);
     ComPtr<IProvideClassInfo2> info;
-    ASSERT_EQ(control.As(&info), S_OK);
+    ASSERT_EQ(control->QueryInterface(IID_IProvideClassInfo2, info.putVoid()), S_OK);
     GUID source{};
     EXPECT_EQ(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source), S_OK);
     EXPECT_EQ(source, DIID___KW_TrayNotification);
@@ -84,10 +84,10 @@ TEST_F(TrayControlTest, MembersHaveTheirDispatchIds) {
 }
 
 TEST_F(TrayControlTest, BeforeTheFirstAddEveryOtherMethodIsFalse) {
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconChangeIcon", {Variant(icon_)}));
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconChangeToolTip", {Variant(L"tip")}));
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconRefresh"));
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconDelete"));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconChangeIcon", {Variant(icon_)}));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconChangeToolTip", {Variant(L"tip")}));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconRefresh"));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconDelete"));
   // One shell call each, with a record that only the change of icon has written to.
   ASSERT_EQ(spy_->calls().size(), 4u);
   EXPECT_EQ(spy_->last().message, static_cast<DWORD>(NIM_DELETE));
@@ -112,17 +112,17 @@ TEST_F(TrayControlTest, AddFillsTheWholeRecord) {
 
 TEST_F(TrayControlTest, LifecycleOfOneIcon) {
   ASSERT_TRUE(Add());
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconChangeIcon", {Variant(otherIcon_)}));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconChangeIcon", {Variant(otherIcon_)}));
   EXPECT_EQ(spy_->last().message, static_cast<DWORD>(NIM_MODIFY));
   EXPECT_EQ(spy_->last().icon, reinterpret_cast<HICON>(otherIcon_));
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconChangeToolTip", {Variant(L"VNC Corvana")}));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconChangeToolTip", {Variant(L"VNC Corvana")}));
   EXPECT_EQ(spy_->last().icon, reinterpret_cast<HICON>(otherIcon_));
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconRefresh"));
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconDelete"));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconRefresh"));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconDelete"));
   EXPECT_EQ(spy_->last().message, static_cast<DWORD>(NIM_DELETE));
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconRefresh"));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconRefresh"));
   EXPECT_TRUE(Add());
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconRefresh"));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconRefresh"));
 }
 
 TEST_F(TrayControlTest, TooltipArrivesCutToItsFieldInTheAnsiCodePage) {
@@ -139,11 +139,11 @@ TEST_F(TrayControlTest, TooltipArrivesCutToItsFieldInTheAnsiCodePage) {
   };
   ASSERT_TRUE(Add(L"first"));
   for (const Case& c : cases) {
-    EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconChangeToolTip", {Variant(c.tip)}));
+    EXPECT_TRUE(CallBool(control_.get(), L"TrayIconChangeToolTip", {Variant(c.tip)}));
     EXPECT_EQ(spy_->last().tip, c.arrives);
     EXPECT_EQ(spy_->last().record[offsetof(NOTIFYICONDATAA, szTip) + c.arrives.size()], 0) << "the tip ends in a NUL";
   }
-  ASSERT_TRUE(CallBool(control_.Get(), L"TrayIconDelete"));
+  ASSERT_TRUE(CallBool(control_.get(), L"TrayIconDelete"));
   EXPECT_TRUE(Add(seventy.c_str()));
   EXPECT_EQ(spy_->last().tip, std::string(63, 'x'));
 }
@@ -151,13 +151,13 @@ TEST_F(TrayControlTest, TooltipArrivesCutToItsFieldInTheAnsiCodePage) {
 TEST_F(TrayControlTest, ARefusingShellGivesFalseAndTheRecordKeepsWhatWasWritten) {
   ASSERT_TRUE(Add());
   spy_->forceResult(FALSE);
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconChangeIcon", {Variant(otherIcon_)}));
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconChangeToolTip", {Variant(L"changed")}));
-  EXPECT_FALSE(CallBool(control_.Get(), L"TrayIconRefresh"));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconChangeIcon", {Variant(otherIcon_)}));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconChangeToolTip", {Variant(L"changed")}));
+  EXPECT_FALSE(CallBool(control_.get(), L"TrayIconRefresh"));
   EXPECT_EQ(spy_->last().icon, reinterpret_cast<HICON>(otherIcon_));
   EXPECT_EQ(spy_->last().tip, "changed");
   spy_->forceResult(std::nullopt);
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconRefresh"));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconRefresh"));
 }
 
 TEST_F(TrayControlTest, ArgumentsByValueByReferenceAndAsAPicture) {
@@ -168,7 +168,7 @@ TEST_F(TrayControlTest, ArgumentsByValueByReferenceAndAsAPicture) {
   refIcon.get()->vt = VT_I4 | VT_BYREF, refIcon.get()->plVal = &byRef;
   refTip.get()->vt = VT_BSTR | VT_BYREF, refTip.get()->pbstrVal = &tip;
   added_ = true;
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconAdd", {refIcon, refTip}));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconAdd", {refIcon, refTip}));
   EXPECT_EQ(spy_->last().tip, "by reference");
   SysFreeString(tip);
 
@@ -177,18 +177,17 @@ TEST_F(TrayControlTest, ArgumentsByValueByReferenceAndAsAPicture) {
   desc.picType = PICTYPE_ICON;
   desc.icon.hicon = reinterpret_cast<HICON>(otherIcon_);
   ComPtr<IDispatch> picture;
-  ASSERT_EQ(OleCreatePictureIndirect(&desc, IID_IDispatch, FALSE, reinterpret_cast<void**>(picture.GetAddressOf())),
-            S_OK);
+  ASSERT_EQ(OleCreatePictureIndirect(&desc, IID_IDispatch, FALSE, picture.putVoid()), S_OK);
   Variant pictureArg;
-  pictureArg.get()->vt = VT_DISPATCH, pictureArg.get()->pdispVal = picture.Get();
+  pictureArg.get()->vt = VT_DISPATCH, pictureArg.get()->pdispVal = picture.get();
   picture->AddRef();
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconChangeIcon", {pictureArg}));
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconChangeIcon", {pictureArg}));
   EXPECT_EQ(spy_->last().icon, reinterpret_cast<HICON>(otherIcon_));
 
   // What does not convert is the caller's error, and reaches no shell.
   const size_t before = spy_->calls().size();
   Variant result;
-  EXPECT_EQ(CallByName(control_.Get(), L"TrayIconChangeIcon", {Variant(L"no number")}, result.get()),
+  EXPECT_EQ(CallByName(control_.get(), L"TrayIconChangeIcon", {Variant(L"no number")}, result.get()),
             DISP_E_TYPEMISMATCH);
   EXPECT_EQ(spy_->calls().size(), before);
 }
@@ -209,17 +208,17 @@ TEST_F(TrayControlTest, EnabledIsTrueUntilSetAndNotifiesTheContainer) {
     HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
   } sink;
   ComPtr<IConnectionPointContainer> container;
-  ASSERT_EQ(control_.As(&container), S_OK);
+  ASSERT_EQ(control_->QueryInterface(IID_IConnectionPointContainer, container.putVoid()), S_OK);
   ComPtr<IConnectionPoint> point;
-  ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, &point), S_OK);
+  ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()), S_OK);
   DWORD cookie = 0;
   ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
 
-  EXPECT_TRUE(GetBoolProperty(control_.Get(), L"Enabled"));
-  EXPECT_EQ(PutProperty(control_.Get(), L"Enabled", Variant::Bool(false)), S_OK);
-  EXPECT_FALSE(GetBoolProperty(control_.Get(), L"Enabled"));
-  EXPECT_EQ(PutProperty(control_.Get(), L"Enabled", Variant(LONG{-1})), S_OK);
-  EXPECT_TRUE(GetBoolProperty(control_.Get(), L"Enabled"));
+  EXPECT_TRUE(GetBoolProperty(control_.get(), L"Enabled"));
+  EXPECT_EQ(PutProperty(control_.get(), L"Enabled", Variant::Bool(false)), S_OK);
+  EXPECT_FALSE(GetBoolProperty(control_.get(), L"Enabled"));
+  EXPECT_EQ(PutProperty(control_.get(), L"Enabled", Variant(LONG{-1})), S_OK);
+  EXPECT_TRUE(GetBoolProperty(control_.get(), L"Enabled"));
   EXPECT_EQ(sink.changed, (std::vector<DISPID>{0x68030005, 0x68030005}));
   EXPECT_EQ(point->Unadvise(cookie), S_OK);
   EXPECT_EQ(point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
@@ -239,31 +238,27 @@ TEST(TrayModule, CanUnloadOnceEveryObjectAndLockIsGone) {
   EXPECT_EQ(canUnload(), S_FALSE);
 
   ComPtr<IConnectionPointContainer> container;
-  ASSERT_EQ(control.As(&container), S_OK);
+  ASSERT_EQ(control->QueryInterface(IID_IConnectionPointContainer, container.putVoid()), S_OK);
   ComPtr<IEnumConnectionPoints> points;
-  ASSERT_EQ(container->EnumConnectionPoints(&points), S_OK);
-  container.Reset();
-  control.Reset();
+  ASSERT_EQ(container->EnumConnectionPoints(points.put()), S_OK);
+  container.reset();
+  control.reset();
   EXPECT_EQ(canUnload(), S_FALSE) << "the enumerator still needs the library";
-  points.Reset();
+  points.reset();
   EXPECT_EQ(canUnload(), S_OK);
 
   ComPtr<IClassFactory> factory;
-  ASSERT_EQ(getClassObject(CLSID_KW_TrayNotification, IID_IClassFactory,
-                           reinterpret_cast<void**>(factory.GetAddressOf())),
-            S_OK);
+  ASSERT_EQ(getClassObject(CLSID_KW_TrayNotification, IID_IClassFactory, factory.putVoid()), S_OK);
   EXPECT_EQ(factory->LockServer(TRUE), S_OK);
-  factory.Reset();
+  factory.reset();
   EXPECT_EQ(canUnload(), S_FALSE);
   ComPtr<IClassFactory> again;
-  ASSERT_EQ(getClassObject(CLSID_KW_TrayNotification, IID_IClassFactory, reinterpret_cast<void**>(again.GetAddressOf())),
-            S_OK);
+  ASSERT_EQ(getClassObject(CLSID_KW_TrayNotification, IID_IClassFactory, again.putVoid()), S_OK);
   EXPECT_EQ(again->LockServer(FALSE), S_OK);
-  again.Reset();
+  again.reset();
   EXPECT_EQ(canUnload(), S_OK);
   ComPtr<IClassFactory> none;
-  EXPECT_EQ(getClassObject(GUID_NULL, IID_IClassFactory, reinterpret_cast<void**>(none.GetAddressOf())),
-            CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(getClassObject(GUID_NULL, IID_IClassFactory, none.putVoid()), CLASS_E_CLASSNOTAVAILABLE);
   FreeLibrary(module);
 }
 

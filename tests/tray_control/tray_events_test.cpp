@@ -24,18 +24,18 @@ class TrayEventsTest : public ::testing::Test {
       ASSERT_EQ(screen.dpi, 96) << "the expected x values are for 15 twips per pixel";
     }
     ASSERT_EQ(CreateTrayControl(control_), S_OK);
-    ASSERT_EQ(sink_.Connect(control_.Get()), S_OK);
+    ASSERT_EQ(sink_.Connect(control_.get()), S_OK);
     ShellNotifySpy spy(TrayControlModule());
     ASSERT_TRUE(spy.installed());
     LONG icon = HandleAsLong(LoadIconA(nullptr, IDI_APPLICATION));
-    ASSERT_TRUE(CallBool(control_.Get(), L"TrayIconAdd", {Variant(icon), Variant(L"VNC Corvana")}));
+    ASSERT_TRUE(CallBool(control_.get(), L"TrayIconAdd", {Variant(icon), Variant(L"VNC Corvana")}));
     window_ = spy.last().window;
     ASSERT_TRUE(IsWindow(window_));
   }
   void TearDown() override {
-    CallBool(control_.Get(), L"TrayIconDelete");
+    CallBool(control_.get(), L"TrayIconDelete");
     sink_.Disconnect();
-    control_.Reset();
+    control_.reset();
   }
   // What the shell does for one mouse message on the icon.
   void ShellReports(UINT mouseMessage) {
@@ -86,12 +86,12 @@ TEST_F(TrayEventsTest, ADoubleClickRaisesThePairThreeTimes) {
 }
 
 TEST_F(TrayEventsTest, DisabledControlRaisesNothingAndKeepsItsIcon) {
-  ASSERT_EQ(PutProperty(control_.Get(), L"Enabled", Variant::Bool(false)), S_OK);
+  ASSERT_EQ(PutProperty(control_.get(), L"Enabled", Variant::Bool(false)), S_OK);
   ShellReports(WM_LBUTTONUP);
   ShellReports(WM_RBUTTONUP);
   EXPECT_TRUE(sink_.events.empty());
-  EXPECT_TRUE(CallBool(control_.Get(), L"TrayIconRefresh"));
-  ASSERT_EQ(PutProperty(control_.Get(), L"Enabled", Variant::Bool(true)), S_OK);
+  EXPECT_TRUE(CallBool(control_.get(), L"TrayIconRefresh"));
+  ASSERT_EQ(PutProperty(control_.get(), L"Enabled", Variant::Bool(true)), S_OK);
   ShellReports(WM_RBUTTONUP);
   EXPECT_TRUE(sink_.events == Pair(2, 7755));
 }
@@ -105,7 +105,7 @@ TEST_F(TrayEventsTest, AHandlerChangingTheFirstButtonLeavesTheSecondAlone) {
 
 TEST_F(TrayEventsTest, EveryConnectedSinkGetsTheEventsUntilItDisconnects) {
   TrayEventSink second;
-  ASSERT_EQ(second.Connect(control_.Get()), S_OK);
+  ASSERT_EQ(second.Connect(control_.get()), S_OK);
   ShellReports(WM_RBUTTONUP);
   EXPECT_TRUE(second.events == Pair(2, 7755));
   second.Disconnect();

@@ -15,7 +15,7 @@ class TrayPersistenceTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(apartment_.result(), S_OK);
     ASSERT_EQ(CreateTrayControl(control_), S_OK);
-    ASSERT_EQ(control_.As(&persist_), S_OK);
+    ASSERT_EQ(control_->QueryInterface(IID_IPersistPropertyBag, persist_.putVoid()), S_OK);
   }
   Apartment apartment_;
   ComPtr<IDispatch> control_;
@@ -28,7 +28,7 @@ TEST_F(TrayPersistenceTest, SavesOnlyFalse) {
   EXPECT_EQ(persist_->Save(&bag, TRUE, TRUE), S_OK);
   EXPECT_TRUE(bag.values.empty());
 
-  ASSERT_EQ(PutProperty(control_.Get(), L"Enabled", Variant::Bool(false)), S_OK);
+  ASSERT_EQ(PutProperty(control_.get(), L"Enabled", Variant::Bool(false)), S_OK);
   EXPECT_EQ(persist_->Save(&bag, TRUE, TRUE), S_OK);
   ASSERT_EQ(bag.values.size(), 1u);
   const VARIANT& saved = *bag.values.at(L"Enabled");
@@ -52,24 +52,24 @@ TEST_F(TrayPersistenceTest, LoadsWhatTheBagHoldsWithTrueAsDefault) {
   };
   for (const Case& c : cases) {
     // Each load starts from a disabled control, so the default must come from the load itself.
-    ASSERT_EQ(PutProperty(control_.Get(), L"Enabled", Variant::Bool(false)), S_OK);
+    ASSERT_EQ(PutProperty(control_.get(), L"Enabled", Variant::Bool(false)), S_OK);
     PropertyBag bag;
     if (c.hasValue) bag.values[L"Enabled"] = c.stored;
     EXPECT_EQ(persist_->Load(&bag, nullptr), S_OK) << c.what;
-    EXPECT_EQ(GetBoolProperty(control_.Get(), L"Enabled"), c.enabled) << c.what;
+    EXPECT_EQ(GetBoolProperty(control_.get(), L"Enabled"), c.enabled) << c.what;
   }
 }
 
 TEST_F(TrayPersistenceTest, SavedFalseLoadsIntoANewControlAsFalse) {
   PropertyBag bag;
-  ASSERT_EQ(PutProperty(control_.Get(), L"Enabled", Variant::Bool(false)), S_OK);
+  ASSERT_EQ(PutProperty(control_.get(), L"Enabled", Variant::Bool(false)), S_OK);
   ASSERT_EQ(persist_->Save(&bag, TRUE, FALSE), S_OK);
   ComPtr<IDispatch> other;
   ASSERT_EQ(CreateTrayControl(other), S_OK);
   ComPtr<IPersistPropertyBag> otherPersist;
-  ASSERT_EQ(other.As(&otherPersist), S_OK);
+  ASSERT_EQ(other->QueryInterface(IID_IPersistPropertyBag, otherPersist.putVoid()), S_OK);
   ASSERT_EQ(otherPersist->Load(&bag, nullptr), S_OK);
-  EXPECT_FALSE(GetBoolProperty(other.Get(), L"Enabled"));
+  EXPECT_FALSE(GetBoolProperty(other.get(), L"Enabled"));
   CLSID clsid{};
   EXPECT_EQ(otherPersist->GetClassID(&clsid), S_OK);
   EXPECT_EQ(clsid, CLSID_KW_TrayNotification);

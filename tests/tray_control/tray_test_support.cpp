@@ -12,8 +12,7 @@ HRESULT CreateTrayControl(ComPtr<IDispatch>& control, bool byProgId) {
     HRESULT hr = CLSIDFromProgID(L"KW_TrayIcon.KW_TrayNotification", &clsid);
     if (FAILED(hr)) return hr;
   }
-  return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                          reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()));
+  return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, control.putVoid());
 }
 
 HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<Variant> args, VARIANT* result, WORD flags) {
@@ -69,16 +68,15 @@ TrayEventSink::~TrayEventSink() { Disconnect(); }
 
 HRESULT TrayEventSink::Connect(IUnknown* control) {
   ComPtr<IConnectionPointContainer> container;
-  HRESULT hr = control->QueryInterface(IID_IConnectionPointContainer,
-                                       reinterpret_cast<void**>(container.GetAddressOf()));
-  if (SUCCEEDED(hr)) hr = container->FindConnectionPoint(DIID___KW_TrayNotification, &point_);
+  HRESULT hr = control->QueryInterface(IID_IConnectionPointContainer, container.putVoid());
+  if (SUCCEEDED(hr)) hr = container->FindConnectionPoint(DIID___KW_TrayNotification, point_.put());
   if (SUCCEEDED(hr)) hr = point_->Advise(static_cast<IDispatch*>(this), &cookie_);
   return hr;
 }
 
 void TrayEventSink::Disconnect() {
   if (point_ && cookie_) point_->Unadvise(cookie_);
-  point_.Reset();
+  point_.reset();
   cookie_ = 0;
 }
 

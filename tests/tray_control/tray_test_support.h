@@ -3,20 +3,20 @@
 // late-bound calls by name, an event sink, and a property bag.
 #include <windows.h>
 #include <ocidl.h>
-#include <wrl/client.h>
 
 #include <map>
 #include <string>
 #include <vector>
 
 #include "KW_TrayIcon.h"
+#include "win/com_ptr.h"
 
 namespace corvana::test {
 
 // The control takes window handles as 32-bit Longs; handles keep their meaning in 32 bits.
 inline LONG HandleAsLong(HANDLE h) { return static_cast<LONG>(reinterpret_cast<LONG_PTR>(h)); }
 
-using Microsoft::WRL::ComPtr;
+using com::ComPtr;
 
 // A single-threaded apartment for the test's thread, as the program's user-interface thread has.
 class Apartment {
