@@ -62,7 +62,7 @@ long EnumNextSubKey(RegKey& hKey, long Index, std::string& Name, RegKey& Child) 
   if (RegEnumKeyA(hKey.get(), static_cast<DWORD>(Index), buf, kValueBufferChars) != ERROR_SUCCESS)
     return kEnumNoMoreEntries;
   Name = buf;
-  Child = OpenKey(hKey.get(), Name);
+  Child = OpenKeyForReading(hKey.get(), Name);
   return kEnumMoreEntries;
 }
 

@@ -53,7 +53,7 @@ bool CopyRegKey(RegKey hSource, HKEY hTarget) {
   for (DWORD index = 0;; ++index) {
     std::string child;
     if (!EnumSubKeyName(hSource.get(), index, child)) return true;
-    RegKey sourceChild = OpenKey(hSource.get(), child);
+    RegKey sourceChild = OpenKeyForReading(hSource.get(), child);
     if (!sourceChild) continue;
     RegKey targetChild = CreateKey(hTarget, child);
     if (!targetChild) continue;

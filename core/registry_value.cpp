@@ -44,7 +44,7 @@ std::string ReadFittingStringValue(HKEY key, const std::string& name) {
 }
 
 std::string ReadSubKeyDefaultValue(HKEY key, const std::string& subKey) {
-  RegKey sub = OpenKey(key, subKey);
+  RegKey sub = OpenKeyForReading(key, subKey);
   if (!sub) return {};
   return ReadStringValue(sub.get(), "");
 }
@@ -64,6 +64,12 @@ bool WriteSubKeyDefaultValue(HKEY key, const std::string& subKey, const std::str
 RegKey OpenKey(HKEY parent, const std::string& subKey) {
   RegKey key;
   if (RegOpenKeyA(parent, subKey.c_str(), key.put()) != ERROR_SUCCESS) key.release();
+  return key;
+}
+
+RegKey OpenKeyForReading(HKEY parent, const std::string& subKey) {
+  RegKey key;
+  if (RegOpenKeyExA(parent, subKey.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) key.release();
   return key;
 }
 
