@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "core/connection_record.h"
 #include "core/connection_values.h"
@@ -21,10 +22,16 @@ namespace {
 
 constexpr int kConnections = 2000;
 constexpr int kRuns = 5;
+constexpr int kPairs = 11;
 
-double BestMilliseconds(const std::function<void()>& run) {
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+double BestMilliseconds(const std::function<void()>& run, int runs = kRuns) {
   double best = 1e300;
-  for (int i = 0; i < kRuns; ++i) {
+  for (int i = 0; i < runs; ++i) {
     auto start = std::chrono::steady_clock::now();
     run();
     std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
@@ -58,14 +65,10 @@ std::string Query(HKEY key, const char* name) {
   return buf;
 }
 
-// Every value the list shows or decides by, read straight from the registry.
+// Every value the list shows or decides by, read straight from the registry: the kind marks, the
+// password (its colour) and the address sub-keys.
 size_t RawWalk(const std::string& folder) {
-  static const char* const kValues[] = {kIsFolderValue,        kPcAWFileValue,         kEncodingValue,
-                                        kAllowCopyRectValue,   kSharedSessionValue,    kDeiconifyOnBellValue,
-                                        kDisableClipboardValue, kEmulate3ButtonsValue, kSwapMouseButtonsValue,
-                                        kRestrict8BitValue,    kViewOnlyValue,         kFullScreenValue,
-                                        kScaleValue,           kScale1Value,           kScale2Value,
-                                        kPasswordValue};
+  static const char* const kValues[] = {kIsFolderValue, kPcAWFileValue, kPasswordValue};
   size_t bytes = 0;
   RegKey parent = OpenStoreKey(folder);
   char name[260];
@@ -103,12 +106,18 @@ TEST_F(BrowseBench, ListFillAgainstRawWalkAndTreeFill) {
   }
   MainForm& f = Start();
 
+  // Taken in pairs, one right after the other, so that a slow spell of the registry server weighs
+  // on both alike; the median pair decides.
   size_t raw = 0;
-  const double rawMs = BestMilliseconds([&] { raw = RawWalk("Bench"); });
-  const double listMs = BestMilliseconds([&] {
-    f.lstItems().ClearItems();
-    ShowFolderContents(f, "Bench");
-  });
+  std::vector<double> rawMs, listMs, ratios;
+  for (int i = 0; i < kPairs; ++i) {
+    rawMs.push_back(BestMilliseconds([&] { raw = RawWalk("Bench"); }, 1));
+    listMs.push_back(BestMilliseconds([&] {
+      f.lstItems().ClearItems();
+      ShowFolderContents(f, "Bench");
+    }, 1));
+    ratios.push_back(listMs.back() / rawMs.back());
+  }
   ASSERT_EQ(f.lstItems().ItemCount(), kConnections);
   ASSERT_GT(raw, 0u);
   const double treeMs = BestMilliseconds([&] {
@@ -118,9 +127,9 @@ TEST_F(BrowseBench, ListFillAgainstRawWalkAndTreeFill) {
   });
   ASSERT_EQ(f.tvMain().NodeCount(), 201);
 
-  std::printf("ShowFolderContents, %d connections: %.1f ms\n", kConnections, listMs);
-  std::printf("raw walk (RegEnumKeyA + RegQueryValueExA) over the same values: %.1f ms\n", rawMs);
-  std::printf("ratio list fill / raw walk: %.2f (goal <= 1.25)\n", listMs / rawMs);
+  std::printf("ShowFolderContents, %d connections: %.1f ms (median of %d)\n", kConnections, Median(listMs), kPairs);
+  std::printf("raw walk (RegEnumKeyA + RegQueryValueExA) over the same values: %.1f ms (median)\n", Median(rawMs));
+  std::printf("ratio list fill / raw walk: %.2f (median of %d pairs; goal <= 1.25)\n", Median(ratios), kPairs);
   std::printf("FillFolderTree and expanding all 200 folders: %.1f ms\n", treeMs);
   Exit();
 }
