@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "forms/form.h"
+#include "forms/handler_guard.h"
+#include "forms/mouse_drag.h"
 #include "forms/twips.h"
 
 namespace corvana::forms {
@@ -65,6 +67,7 @@ constexpr const char* kClassProcProperty = "CorvanaClassProc";
 }  // namespace
 
 Control::~Control() {
+  if (drag_) drag_->Stop();
   if (HWND wnd = wnd_.get()) {
     form_.UnregisterWindow(wnd);
     SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
@@ -206,6 +209,28 @@ void Control::SetFocus() {
   if (wnd_) ::SetFocus(wnd_.get());
 }
 
+void Control::ZOrder(int position) {
+  if (wnd_)
+    SetWindowPos(wnd_.get(), position == 0 ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool Control::ContainsScreenPoint(POINT screen) const {
+  HWND at = WindowFromPoint(screen);
+  return wnd_ && at && (at == wnd_.get() || IsChild(wnd_.get(), at));
+}
+
+POINT Control::ScreenToTwips(POINT screen) const {
+  if (wnd_) ScreenToClient(wnd_.get(), &screen);
+  return {PixelsToTwipsX(screen.x), PixelsToTwipsY(screen.y)};
+}
+
+POINT Control::OriginInForm() const {
+  POINT origin{0, 0};
+  if (wnd_) MapWindowPoints(wnd_.get(), form_.hWnd(), &origin, 1);
+  return {PixelsToTwipsX(origin.x), PixelsToTwipsY(origin.y)};
+}
+
 void Control::Refresh() {
   if (wnd_) RedrawWindow(wnd_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
@@ -218,13 +243,16 @@ LRESULT CALLBACK Control::SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
       RemovePropA(wnd, kClassProcProperty);
       SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
       if (self) {
+        if (self->drag_) self->drag_->Stop();
         self->form_.UnregisterWindow(wnd);
         self->wnd_.release();
       }
     }
     return classProc ? CallWindowProcA(classProc, wnd, msg, w, l) : DefWindowProcA(wnd, msg, w, l);
   }
-  return self->HandleMessage(msg, w, l);
+  LRESULT result = 0;
+  RunGuarded([&] { result = self->HandleMessage(msg, w, l); });
+  return result;
 }
 
 void Control::RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l) {
@@ -236,6 +264,7 @@ void Control::RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPAR
 LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
   auto scope = form_.EnterDispatch();
   LRESULT result = 0;
+  if (drag_ && drag_->Filter(msg, w, l, result)) return result;
   if (IsContainer() && (msg == WM_COMMAND || msg == WM_NOTIFY) && form_.RouteChildMessage(msg, w, l, result))
     return result;
   if (OnMessage(msg, w, l, result)) return result;

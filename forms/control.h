@@ -12,6 +12,7 @@
 namespace corvana::forms {
 
 class Form;
+class MouseDrag;
 
 // Mouse buttons as the events report them; Shift is 1 Shift, 2 Ctrl, 4 Alt.
 enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
@@ -62,6 +63,14 @@ class Control {
   void SetMousePointer(int pointer) { mousePointer_ = pointer; }
   void SetFocus();
   void Refresh();
+  // 0 brings the control in front of its siblings, 1 puts it behind them.
+  void ZOrder(int position = 0);
+  // Whether the screen point lies on the control (or a window inside it).
+  bool ContainsScreenPoint(POINT screen) const;
+  // A screen point in twips of the control's client area, and the client area's origin in twips
+  // of the form's.
+  POINT ScreenToTwips(POINT screen) const;
+  POINT OriginInForm() const;
 
   std::function<void()> Click, DblClick, GotFocus, LostFocus;
   MouseHandler MouseDown, MouseMove, MouseUp;
@@ -101,6 +110,7 @@ class Control {
   WindowHandle wnd_;
 
  private:
+  friend class MouseDrag;
   static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l);
   LRESULT HandleMessage(UINT msg, WPARAM w, LPARAM l);
   void RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l);
@@ -116,6 +126,7 @@ class Control {
   int id_;
   int buttonsDown_ = 0;
   WNDPROC classProc_ = nullptr;  // the window class's own procedure, below ours
+  MouseDrag* drag_ = nullptr;    // a drag this control is the source of
 };
 
 // The Windows cursor of a mouse-pointer code; null for the default (0).

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "forms/bar_controls.h"
+#include "forms/handler_guard.h"
 #include "forms/basic_controls.h"
 #include "forms/image_list.h"
 #include "forms/list_view.h"
@@ -192,6 +193,7 @@ void Form::LoadForm() {
     if (c->BehindSiblings() && c->hWnd())
       SetWindowPos(c->hWnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   auto scope = EnterDispatch();
+  ControlsCreated();
   if (Load) Load();
 }
 
@@ -220,6 +222,7 @@ void Form::Destroy() {
 }
 
 void Form::ReleaseParts() {
+  ControlsReleasing();
   windows_.clear();
   lastFocus_ = nullptr;
   toolTips_.release();  // an owned window: gone with the form's window
@@ -482,6 +485,11 @@ void Form::Move(int left, int top, int width, int height) {
   MoveWindow(wnd_.get(), TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height), TRUE);
 }
 
+POINT Form::ScreenToTwips(POINT screen) const {
+  if (wnd_) ScreenToClient(wnd_.get(), &screen);
+  return {PixelsToTwipsX(screen.x), PixelsToTwipsY(screen.y)};
+}
+
 int Form::ScaleWidth() const {
   RECT rc{};
   if (wnd_) GetClientRect(wnd_.get(), &rc);
@@ -539,7 +547,9 @@ LRESULT CALLBACK Form::WindowProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
   }
   if (!self->wnd_) return DefWindowProcA(wnd, msg, w, l);
   auto scope = self->EnterDispatch();
-  return self->HandleMessage(msg, w, l);
+  LRESULT result = 0;
+  RunGuarded([&] { result = self->HandleMessage(msg, w, l); });
+  return result;
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM w, LPARAM l) {

@@ -67,6 +67,8 @@ class Form {
   void SetHeight(int v) { Move(Left(), Top(), Width(), v); }
   int ScaleWidth() const;
   int ScaleHeight() const;
+  // A screen point in twips of the form's client area.
+  POINT ScreenToTwips(POINT screen) const;
   int MousePointer() const { return mousePointer_; }
   void SetMousePointer(int pointer) { mousePointer_ = pointer; }
   bool KeyPreview() const { return keyPreview_; }
@@ -128,6 +130,12 @@ class Form {
   void RebuildMenuBar();
   void RedrawMenuBar();
   bool PreTranslate(MSG& msg);
+
+ protected:
+  // A form class binds its typed controls here, before Load, and lets them go here, before the
+  // controls are destroyed (also when the window is destroyed from outside).
+  virtual void ControlsCreated() {}
+  virtual void ControlsReleasing() {}
 
  private:
   static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM w, LPARAM l);

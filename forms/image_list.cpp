@@ -57,4 +57,9 @@ int ImageList::IndexOf(const std::string& key) const {
   return -1;
 }
 
+IconHandle ImageList::ExtractIcon(int index) const {
+  if (!list_ || index < 0 || index >= Count()) return IconHandle();
+  return IconHandle(ImageList_GetIcon(list_.get(), index, ILD_TRANSPARENT));
+}
+
 }  // namespace corvana::forms

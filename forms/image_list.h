@@ -26,6 +26,8 @@ class ImageList : public Control {
   int ImageWidth() const { return width_; }
   int ImageHeight() const { return height_; }
   HIMAGELIST handle() const { return list_.get(); }
+  // A copy of the image at Index as an icon (a drag's cursor); empty when there is none.
+  IconHandle ExtractIcon(int index) const;
 
   void Create(HWND parent) override;
 

@@ -25,5 +25,10 @@ using PictureRef = std::shared_ptr<const Picture>;
 // Null when the file or resource holds no bitmap.
 PictureRef LoadPictureFile(const std::string& path);
 PictureRef LoadPictureResource(int resourceId, HMODULE module = nullptr);
+// An icon of the program's resources drawn at Size x Size pixels on Back.
+PictureRef IconPicture(int iconId, int size, COLORREF back);
+// What a dragged item looks like: the image at IconIndex of Icons and, right of it, Text in Font,
+// on Back.
+PictureRef LabelledIconPicture(HIMAGELIST icons, int iconIndex, const std::string& text, HFONT font, COLORREF back);
 
 }  // namespace corvana::forms

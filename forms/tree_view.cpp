@@ -359,4 +359,8 @@ bool TreeView::OnNotify(NMHDR* hdr, LRESULT& result) {
   }
 }
 
+void TreeView::ScrollLine(bool up) {
+  if (hWnd()) SendMessageA(hWnd(), WM_VSCROLL, up ? SB_LINEUP : SB_LINEDOWN, 0);
+}
+
 }  // namespace corvana::forms

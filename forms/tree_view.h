@@ -88,6 +88,8 @@ class TreeView : public Control {
   void SetDropHighlight(const NodeRef& node);
   NodeRef HitTest(int x, int y) const;  // twips in the tree's client area
   void StartLabelEdit();
+  // Scrolls the tree's view one line up or down, as its scroll bar's arrows do.
+  void ScrollLine(bool up);
   void SetImageList(ImageList* list);
   ImageList* ImageListOf() const { return images_; }
   const std::string& PathSeparator() const { return separator_; }

@@ -37,14 +37,15 @@ void EnableButton(MainForm& frmMain, const char* key, bool enabled) {
   if (forms::ToolbarButtonRef button = frmMain.Toolbar1().ButtonByKey(key)) button->SetEnabled(enabled);
 }
 
-void ShowKindPicture(MainForm& frmMain, const char* pictureBox) {
-  frmMain.Get<forms::Image>("imgItemType").SetPicture(frmMain.Get<forms::PictureBox>(pictureBox).Picture());
+void ShowKindPicture(MainForm& frmMain, const forms::PictureBox& pictureBox) {
+  frmMain.imgItemType().SetPicture(pictureBox.Picture());
 }
 
-const char* KindPicture(const std::string& upperTag) {
-  if (upperTag == kFolderTag) return "picTYPE_FOLDER";
-  if (upperTag == kPcAWTag) return "picTYPE_PCAW";
-  return "picTYPE_VNC";
+const forms::PictureBox& KindPicture(const MainForm& frmMain, const std::string& upperTag) {
+  const MainForm::Parts& c = frmMain.parts();
+  if (upperTag == kFolderTag) return c.picTYPE_FOLDER;
+  if (upperTag == kPcAWTag) return c.picTYPE_PCAW;
+  return c.picTYPE_VNC;
 }
 
 void SetFilePanel(MainForm& frmMain, const std::string& text) {
@@ -211,6 +212,22 @@ void OpenListItem(MainForm& frmMain, OpenTrigger trigger) {
   }
 }
 
+void MainForm::WireConnectionList() {
+  forms::ListView& list = lstItems();
+  list.Click = [this] { lstItems_Click(); };
+  list.DblClick = [this] { lstItems_DblClick(); };
+  list.ColumnClick = [this](const forms::ColumnHeaderRef& column) { lstItems_ColumnClick(column); };
+  list.AfterLabelEdit = [this](int& cancel, std::string& text) { lstItems_AfterLabelEdit(cancel, text); };
+  list.KeyDown = [this](int& key, int shift) { lstItems_KeyDown(key, shift); };
+  list.KeyUp = [this](int& key, int shift) { lstItems_KeyUp(key, shift); };
+  list.MouseDown = [this](int b, int s, int x, int y) { lstItems_MouseDown(b, s, x, y); };
+  list.MouseMove = [this](int b, int s, int x, int y) {
+    lstItems_MouseMove(b, s, x, y);
+    // While the list keeps the mouse after the press, the tree sees no moves of its own.
+    if (b == forms::kLeftButton && DragListItem && !Drag().Active()) Drag().ForwardListMoveToTree(s);
+  };
+}
+
 void MainForm::lstItems_Click() {
   forms::ListView& list = lstItems();
   const long n = CountSelected(list);
@@ -222,25 +239,25 @@ void MainForm::lstItems_Click() {
       txtConnInfo().SetText(LoadResString(kFolderId));
       EnableButton(*this, "edit", false);
       SetFilePanel(*this, "");
-      ShowKindPicture(*this, "picTYPE_FOLDER");
+      ShowKindPicture(*this, parts().picTYPE_FOLDER);
     } else if (item->Tag() == kPcAWTag) {
       txtConnInfo().SetText(LoadResString(kPcAWConnectionId) + kCrLf + LoadResString(kTargetId) + ": " +
                             item->SubItem(1) + kCrLf);
       SetControlPathText(hWnd(), ReadPcAWFile(item->Key()), txtdummy());
       SetFilePanel(*this, txtdummy().Text());
       EnableButton(*this, "edit", true);
-      ShowKindPicture(*this, "picTYPE_PCAW");
+      ShowKindPicture(*this, parts().picTYPE_PCAW);
     } else {
       EnableButton(*this, "edit", true);
       txtConnInfo().SetText(LoadResString(kVncConnectionId) + kCrLf + LoadResString(kTargetId) + ": " +
                             item->SubItem(1) + kCrLf + LoadResString(kPortId) + ": " +
                             std::to_string(DisplayNumber(item->SubItem(2)) + kFirstVncPort) + kCrLf);
       SetFilePanel(*this, "");
-      ShowKindPicture(*this, "picTYPE_VNC");
+      ShowKindPicture(*this, parts().picTYPE_VNC);
     }
     return;
   }
-  ShowKindPicture(*this, "picTYPE_FOLDER");
+  ShowKindPicture(*this, parts().picTYPE_FOLDER);
   if (n > kMostNamesShown) {
     txtItemName().SetText("");
     EnableButton(*this, "edit", false);
@@ -267,10 +284,10 @@ void MainForm::lstItems_KeyUp(int /*KeyCode*/, int /*Shift*/) {
     EnableButton(*this, "delete", true);
     const std::string tag = UpperCase(SelectedItems(list).front()->Tag());
     EnableButton(*this, "edit", tag != kFolderTag);
-    ShowKindPicture(*this, KindPicture(tag));
+    ShowKindPicture(*this, KindPicture(*this, tag));
   } else {
     EnableButton(*this, "delete", true);
-    ShowKindPicture(*this, "picTYPE_FOLDER");
+    ShowKindPicture(*this, parts().picTYPE_FOLDER);
   }
 }
 
@@ -331,6 +348,11 @@ void MainForm::lstItems_MouseDown(int Button, int Shift, int X, int Y) {
 
 void MainForm::lstItems_DragOver(int X, int Y, int /*State*/) { Drag().MoveImageOver(lstItems(), X, Y); }
 
-void MainForm::lstItems_DragDrop(int /*X*/, int /*Y*/) { Get<forms::PictureBox>("Picture1").SetVisible(false); }
+void MainForm::lstItems_DragDrop(int /*X*/, int /*Y*/) { Picture1().SetVisible(false); }
+
+void MainForm::lstItems_MouseMove(int, int, int X, int Y) {
+  gLastMouseX = static_cast<float>(X);
+  gLastMouseY = static_cast<float>(Y);
+}
 
 }  // namespace corvana

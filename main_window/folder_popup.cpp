@@ -14,15 +14,16 @@ constexpr int kRightButtonFlag = 2;
 }  // namespace
 
 forms::Menu& PrepareFolderPopup(MainForm& frmMain, const forms::NodeRef& Node) {
-  forms::Menu& remove = frmMain.GetMenu("mnuDeleteFolder");
-  forms::Menu& rename = frmMain.GetMenu("mnuRenameFolder");
-  forms::Menu& paste = frmMain.GetMenu("mnuFolderPaste");
-  forms::Menu& expand = frmMain.GetMenu("mnuFolderExpand");
+  const MainForm::Parts& c = frmMain.parts();
+  forms::Menu& remove = c.mnuDeleteFolder;
+  forms::Menu& rename = c.mnuRenameFolder;
+  forms::Menu& paste = c.mnuFolderPaste;
+  forms::Menu& expand = c.mnuFolderExpand;
   if (!Node) {
     frmMain.NewFolderFromFileMenu = false;
     for (forms::Menu* item : {&remove, &rename, &paste, &expand}) item->SetEnabled(false);
     expand.SetCaption(LoadResString(kExpandId));
-    return frmMain.GetMenu("mnuNewFolder");
+    return c.mnuNewFolder;
   }
   Node->SetSelected(true);
   frmMain.NewFolderFromFileMenu = true;
@@ -36,7 +37,7 @@ forms::Menu& PrepareFolderPopup(MainForm& frmMain, const forms::NodeRef& Node) {
 
 void ShowFolderPopup(MainForm& frmMain, int X, int Y) {
   forms::Menu& defaultItem = PrepareFolderPopup(frmMain, frmMain.tvMain().HitTest(X, Y));
-  frmMain.PopupMenu(frmMain.GetMenu("mnuPopUpFolder"), kRightButtonFlag, &defaultItem);
+  frmMain.PopupMenu(frmMain.parts().mnuPopUpFolder, kRightButtonFlag, &defaultItem);
 }
 
 }  // namespace corvana

@@ -124,6 +124,19 @@ void FolderRenamed(MainForm& frmMain, const std::string& OldPath, const std::str
   RekeyDescendants(node);
 }
 
+void MainForm::WireFolderTree() {
+  forms::TreeView& tree = tvMain();
+  tree.Expand = [this](const forms::NodeRef& n) { tvMain_Expand(n); };
+  tree.Collapse = [this](const forms::NodeRef& n) { tvMain_Collapse(n); };
+  tree.NodeClick = [this](const forms::NodeRef& n) { tvMain_NodeClick(n); };
+  tree.AfterLabelEdit = [this](int& cancel, std::string& text) { tvMain_AfterLabelEdit(cancel, text); };
+  tree.KeyUp = [this](int& key, int shift) { tvMain_KeyUp(key, shift); };
+  tree.MouseDown = [this](int b, int s, int x, int y) { tvMain_MouseDown(b, s, x, y); };
+  tree.MouseMove = [this](int b, int s, int x, int y) { tvMain_MouseMove(b, s, x, y); };
+  Timer1().Tick = [this] { Timer1_Timer(); };
+  parts().mnuFolderExpand.Click = [this] { mnuFolderExpand_Click(); };
+}
+
 void MainForm::tvMain_Expand(const forms::NodeRef& Node) { LoadSubFolders(*this, Node); }
 
 void MainForm::tvMain_Collapse(const forms::NodeRef& Node) {
@@ -138,7 +151,7 @@ void MainForm::tvMain_NodeClick(const forms::NodeRef& Node) {
   ShowFolderContents(*this, Node->FullPath());
   lstItems().SetTag(Node->FullPath());
   txtFolderInfo().SetText(Node->Text());
-  Get<forms::Image>("imgItemType").SetPicture(Get<forms::PictureBox>("picTYPE_FOLDER").Picture());
+  imgItemType().SetPicture(parts().picTYPE_FOLDER.Picture());
   bool any = lstItems().ItemCount() > 0;
   for (const char* key : {"delete", "edit"})
     if (forms::ToolbarButtonRef button = Toolbar1().ButtonByKey(key)) button->SetEnabled(any);
@@ -214,7 +227,7 @@ void MainForm::tvMain_DragOver(int X, int Y, int /*State*/) {
 void MainForm::Timer1_Timer() {
   forms::TreeView& tree = tvMain();
   tree.SetDropHighlight(tree.HitTest(static_cast<int>(DragPosX), static_cast<int>(DragPosY)));
-  SendMessageA(tree.hWnd(), WM_VSCROLL, AutoScrollUp ? SB_LINEUP : SB_LINEDOWN, 0);
+  tree.ScrollLine(AutoScrollUp);
 }
 
 void MainForm::tvMain_DragDrop(int /*X*/, int /*Y*/) {
@@ -234,7 +247,7 @@ void MainForm::tvMain_DragDrop(int /*X*/, int /*Y*/) {
   tree.SetDropHighlight(nullptr);
   DragListItem = nullptr;
   Timer1().SetEnabled(false);
-  Get<forms::PictureBox>("Picture1").SetVisible(false);
+  Picture1().SetVisible(false);
 }
 
 }  // namespace corvana

@@ -6,14 +6,14 @@
 #include "core/registry_upgrade.h"
 #include "core/text.h"
 #include "forms/file_drop.h"
+#include "forms/handler_guard.h"
 #include "forms/localize_form.h"
-#include "main_window/browse_events.h"
 #include "main_window/connection_list.h"
 #include "main_window/folder_tree.h"
 #include "main_window/program_state.h"
 #include "main_window/program_version.h"
 #include "main_window/tree_drag.h"
-#include "main_window/window_layout.h"
+#include "main_window/window_settings.h"
 #include "resources/resource_ids.h"
 
 namespace corvana {
@@ -27,24 +27,6 @@ class NoStatusLine : public UpgradeStatusLine {
 
 constexpr int kTreeScrollIntervalMs = 200;
 
-// An icon of the program's resources drawn on Back, as the kind pictures of the details show it.
-forms::PictureRef PictureOfIcon(int iconId, int size, COLORREF back) {
-  IconHandle icon(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0)));
-  if (!icon) return nullptr;
-  WindowDc screen(nullptr);
-  MemoryDc dc(CreateCompatibleDC(screen.get()));
-  GdiObject bitmap(CreateCompatibleBitmap(screen.get(), size, size));
-  {
-    SelectedObject selected(dc.get(), bitmap.get());
-    RECT all{0, 0, size, size};
-    GdiObject brush(CreateSolidBrush(back));
-    FillRect(dc.get(), &all, static_cast<HBRUSH>(brush.get()));
-    DrawIconEx(dc.get(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
-  }
-  return std::make_shared<const forms::Picture>(std::move(bitmap));
-}
-
 }  // namespace
 
 MainForm::MainForm(MainFormServices services) : Form(MainFormDeclaration()), services_(std::move(services)) {
@@ -54,21 +36,63 @@ MainForm::MainForm(MainFormServices services) : Form(MainFormDeclaration()), ser
   MouseMove = [this](int b, int s, int x, int y) { Form_MouseMove(b, s, x, y); };
 }
 
+MainForm::Parts::Parts(const MainForm& f)
+    : tvMain(f.Get<forms::TreeView>("tvMain")),
+      lstItems(f.Get<forms::ListView>("lstItems")),
+      lvCopy(f.Get<forms::ListView>("lvCopy")),
+      Toolbar1(f.Get<forms::Toolbar>("Toolbar1")),
+      StatusBar1(f.Get<forms::StatusBar>("StatusBar1")),
+      imgSplitter(f.Get<forms::Image>("imgSplitter")),
+      picSplitter(f.Get<forms::PictureBox>("picSplitter")),
+      imgFolderInfo(f.Get<forms::PictureBox>("imgFolderInfo")),
+      txtFolderInfo(f.Get<forms::TextBox>("txtFolderInfo")),
+      txtConnInfo(f.Get<forms::TextBox>("txtConnInfo")),
+      txtItemName(f.Get<forms::TextBox>("txtItemName")),
+      txtdummy(f.Get<forms::TextBox>("txtdummy")),
+      imgItemType(f.Get<forms::Image>("imgItemType")),
+      picTYPE_FOLDER(f.Get<forms::PictureBox>("picTYPE_FOLDER")),
+      picTYPE_VNC(f.Get<forms::PictureBox>("picTYPE_VNC")),
+      picTYPE_PCAW(f.Get<forms::PictureBox>("picTYPE_PCAW")),
+      picFolder(f.Get<forms::PictureBox>("picFolder")),
+      picVNC(f.Get<forms::PictureBox>("picVNC")),
+      picPCAW(f.Get<forms::PictureBox>("picPCAW")),
+      Picture1(f.Get<forms::PictureBox>("Picture1")),
+      Timer1(f.Get<forms::Timer>("Timer1")),
+      Timer2(f.Get<forms::Timer>("Timer2")),
+      mnuEnd(f.GetMenu("mnuEnd")),
+      mnuBigSymbols(f.GetMenu("mnuBigSymbols")),
+      mnuShowSbar(f.GetMenu("mnuShowSbar")),
+      mnuShowBackground(f.GetMenu("mnuShowBackground")),
+      mnuShowFolderInfo(f.GetMenu("mnuShowFolderInfo")),
+      mnuPopUpFolder(f.GetMenu("mnuPopUpFolder")),
+      mnuNewFolder(f.GetMenu("mnuNewFolder")),
+      mnuRenameFolder(f.GetMenu("mnuRenameFolder")),
+      mnuDeleteFolder(f.GetMenu("mnuDeleteFolder")),
+      mnuFolderPaste(f.GetMenu("mnuFolderPaste")),
+      mnuFolderExpand(f.GetMenu("mnuFolderExpand")) {}
+
+const MainForm::Parts& MainForm::parts() const {
+  if (!parts_) throw std::logic_error("frmMain is not loaded");
+  return *parts_;
+}
+
+void MainForm::ControlsCreated() { parts_.emplace(*this); }
+
+void MainForm::ControlsReleasing() {
+  drag_.reset();
+  drop_.reset();
+  parts_.reset();
+}
+
 MainForm::~MainForm() {
   drag_.reset();
   drop_.reset();
   tray_.reset();
 }
 
-// What the designer sets beyond the declaration: the window's icon, pictures, image lists of the
-// views, the tray control and the event handlers of the controls.
+// What the designer sets beyond the declaration: pictures, image lists of the views, the tray
+// control and the event handlers of the controls.
 void MainForm::ApplyDesignProperties() {
-  icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 0, 0,
-                                            LR_DEFAULTSIZE)));
-  if (icon_) {
-    SendMessageA(hWnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    SendMessageA(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
-  }
   imgSplitter().SetMousePointer(9);
   lstItems().SetIcons(&ImageListNamed("imgLstLstItemsBig"));
   lstItems().SetSmallIcons(&ImageListNamed("imgLstLstItemsSmall"));
@@ -76,33 +100,30 @@ void MainForm::ApplyDesignProperties() {
   tvMain().SetImageList(&ImageListNamed("imgLstTreeView"));
   imgFolderInfo().SetPicture(forms::LoadPictureResource(IDB_FOLDER_INFO));
   const COLORREF panel = imgFolderInfo().BackColor();
-  Get<forms::PictureBox>("picTYPE_FOLDER").SetPicture(PictureOfIcon(IDI_LIST_FOLDER, 32, panel));
-  Get<forms::PictureBox>("picTYPE_VNC").SetPicture(PictureOfIcon(IDI_LIST_CONNECTION, 32, panel));
-  Get<forms::PictureBox>("picTYPE_PCAW").SetPicture(PictureOfIcon(IDI_LIST_PCAW, 32, panel));
-  Get<forms::PictureBox>("picFolder").SetPicture(forms::LoadPictureResource(IDB_MENU_FOLDER));
-  Get<forms::PictureBox>("picVNC").SetPicture(forms::LoadPictureResource(IDB_MENU_VNC));
-  Get<forms::PictureBox>("picPCAW").SetPicture(forms::LoadPictureResource(IDB_MENU_PCAW));
+  const Parts& c = parts();
+  c.picTYPE_FOLDER.SetPicture(forms::IconPicture(IDI_LIST_FOLDER, 32, panel));
+  c.picTYPE_VNC.SetPicture(forms::IconPicture(IDI_LIST_CONNECTION, 32, panel));
+  c.picTYPE_PCAW.SetPicture(forms::IconPicture(IDI_LIST_PCAW, 32, panel));
+  c.picFolder.SetPicture(forms::LoadPictureResource(IDB_MENU_FOLDER));
+  c.picVNC.SetPicture(forms::LoadPictureResource(IDB_MENU_VNC));
+  c.picPCAW.SetPicture(forms::LoadPictureResource(IDB_MENU_PCAW));
   ApplyToolbarImages(false);
 
   tray_ = services_.createTray ? services_.createTray() : nullptr;
-  if (tray_) tray_->TrayIconClick = [this](int button) { KW_Tray_TrayIconClick(button); };
   drop_ = std::make_unique<forms::FileDropTarget>(*this);
-  drop_->OLEDragDrop = [this](const std::vector<std::string>& files) { Form_OLEDragDrop(files); };
   drag_ = std::make_unique<ListToTreeDrag>(*this);
-  WireEvents();
+  WireLifecycle();
+  WireFolderTree();
+  WireConnectionList();
+  WireSplitter();
 }
 
-void MainForm::WireEvents() {
+void MainForm::WireLifecycle() {
+  // The tray control's events come through COM, past every window procedure.
+  if (tray_) tray_->TrayIconClick = [this](int button) { forms::RunGuarded([&] { KW_Tray_TrayIconClick(button); }); };
+  drop_->OLEDragDrop = [this](const std::vector<std::string>& files) { Form_OLEDragDrop(files); };
   Timer2().Tick = [this] { Timer2_Timer(); };
-  tvMain().Expand = [this](const forms::NodeRef& n) { tvMain_Expand(n); };
-  tvMain().Collapse = [this](const forms::NodeRef& n) { tvMain_Collapse(n); };
-  tvMain().NodeClick = [this](const forms::NodeRef& n) { tvMain_NodeClick(n); };
-  lstItems().MouseMove = [this](int b, int s, int x, int y) { lstItems_MouseMove(b, s, x, y); };
-  imgSplitter().MouseDown = [this](int b, int s, int x, int y) { imgSplitter_MouseDown(b, s, x, y); };
-  imgSplitter().MouseMove = [this](int b, int s, int x, int y) { imgSplitter_MouseMove(b, s, x, y); };
-  imgSplitter().MouseUp = [this](int b, int s, int x, int y) { imgSplitter_MouseUp(b, s, x, y); };
-  GetMenu("mnuEnd").Click = [this] { mnuEnd_Click(); };
-  WireTreeAndListEvents(*this);
+  parts().mnuEnd.Click = [this] { mnuEnd_Click(); };
 }
 
 void MainForm::Form_Load() {
@@ -117,7 +138,7 @@ void MainForm::Form_Load() {
   // 4.-5.
   NoStatusLine noStatus;
   UpgradeRegistryLayout(VersionNumberText(), services_.statusLine ? *services_.statusLine : noStatus);
-  if (tray_) tray_->TrayIconAdd(icon_.get(), VersionedTrayTip());
+  if (tray_) tray_->TrayIconAdd(Icon(), VersionedTrayTip());
   // 6.-9.
   ReadGlobalOptions(*this);
   LoadMainWindowLayout(*this);
@@ -141,12 +162,12 @@ void MainForm::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
 
 void MainForm::Form_Resize() {
   // The window is resized while it is built, before its controls exist.
-  if (!Find<forms::TextBox>("txtdummy") || !Find<forms::StatusBar>("StatusBar1")) return;
+  if (!parts_) return;
   if (forms::PanelRef file = StatusBar1().PanelByKey("file")) txtdummy().SetWidth(file->Width());
   if (WindowState() == forms::kMinimized) {
     if (!tray_) return;
     bool present = tray_->TrayIconRefresh();
-    if (!present) present = tray_->TrayIconAdd(icon_.get(), "VNC Corvana");
+    if (!present) present = tray_->TrayIconAdd(Icon(), "VNC Corvana");
     if (present && gOptions.SystrayIfMinimized) Hide();
     return;
   }
@@ -154,11 +175,6 @@ void MainForm::Form_Resize() {
 }
 
 void MainForm::Form_MouseMove(int, int, int X, int Y) {
-  gLastMouseX = static_cast<float>(X);
-  gLastMouseY = static_cast<float>(Y);
-}
-
-void MainForm::lstItems_MouseMove(int, int, int X, int Y) {
   gLastMouseX = static_cast<float>(X);
   gLastMouseY = static_cast<float>(Y);
 }
@@ -173,7 +189,7 @@ void MainForm::RestoreFromTray() {
 void MainForm::Timer2_Timer() {
   if (!tray_) return;
   if (tray_->TrayIconRefresh()) return;
-  if (tray_->TrayIconAdd(icon_.get(), VersionedTrayTip())) return;
+  if (tray_->TrayIconAdd(Icon(), VersionedTrayTip())) return;
   // No icon to come back by: the window must not stay hidden.
   RestoreFromTray();
 }
@@ -213,7 +229,7 @@ void MainForm::Form_OLEDragDrop(const std::vector<std::string>& Files) {
 
 void MainForm::mnuEnd_Click() { UnloadForm(forms::kFormCode); }
 
-void MainForm::SetShowBackgroundChecked(bool checked) { GetMenu("mnuShowBackground").SetChecked(checked); }
+void MainForm::SetShowBackgroundChecked(bool checked) { parts().mnuShowBackground.SetChecked(checked); }
 void MainForm::ClearListPicture() { lstItems().SetPicture(nullptr); }
 bool MainForm::SetListPictureFromFile(const std::string& path) {
   forms::PictureRef picture = forms::LoadPictureFile(path);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,29 +49,70 @@ class MainForm : public forms::Form, public MainWindowBackground {
   explicit MainForm(MainFormServices services = {});
   ~MainForm() override;
 
+  // The controls and menus the window's code uses, looked up once when the form is built, so a
+  // wrong name fails at Load and never in the middle of an event.
+  struct Parts {
+    explicit Parts(const MainForm& f);
+    forms::TreeView& tvMain;
+    forms::ListView& lstItems;
+    forms::ListView& lvCopy;
+    forms::Toolbar& Toolbar1;
+    forms::StatusBar& StatusBar1;
+    forms::Image& imgSplitter;
+    forms::PictureBox& picSplitter;
+    forms::PictureBox& imgFolderInfo;
+    forms::TextBox& txtFolderInfo;
+    forms::TextBox& txtConnInfo;
+    forms::TextBox& txtItemName;
+    forms::TextBox& txtdummy;
+    forms::Image& imgItemType;
+    forms::PictureBox& picTYPE_FOLDER;
+    forms::PictureBox& picTYPE_VNC;
+    forms::PictureBox& picTYPE_PCAW;
+    forms::PictureBox& picFolder;
+    forms::PictureBox& picVNC;
+    forms::PictureBox& picPCAW;
+    forms::PictureBox& Picture1;
+    forms::Timer& Timer1;
+    forms::Timer& Timer2;
+    forms::Menu& mnuEnd;
+    forms::Menu& mnuBigSymbols;
+    forms::Menu& mnuShowSbar;
+    forms::Menu& mnuShowBackground;
+    forms::Menu& mnuShowFolderInfo;
+    forms::Menu& mnuPopUpFolder;
+    forms::Menu& mnuNewFolder;
+    forms::Menu& mnuRenameFolder;
+    forms::Menu& mnuDeleteFolder;
+    forms::Menu& mnuFolderPaste;
+    forms::Menu& mnuFolderExpand;
+  };
+  // Throws while the form is not loaded.
+  const Parts& parts() const;
+
+  forms::TreeView& tvMain() const { return parts().tvMain; }
+  forms::ListView& lstItems() const { return parts().lstItems; }
+  forms::ListView& lvCopy() const { return parts().lvCopy; }
+  forms::Toolbar& Toolbar1() const { return parts().Toolbar1; }
+  forms::StatusBar& StatusBar1() const { return parts().StatusBar1; }
+  forms::Image& imgSplitter() const { return parts().imgSplitter; }
+  forms::PictureBox& picSplitter() const { return parts().picSplitter; }
+  forms::PictureBox& imgFolderInfo() const { return parts().imgFolderInfo; }
+  forms::TextBox& txtFolderInfo() const { return parts().txtFolderInfo; }
+  forms::TextBox& txtConnInfo() const { return parts().txtConnInfo; }
+  forms::TextBox& txtItemName() const { return parts().txtItemName; }
+  forms::TextBox& txtdummy() const { return parts().txtdummy; }
+  forms::Image& imgItemType() const { return parts().imgItemType; }
+  forms::PictureBox& Picture1() const { return parts().Picture1; }
+  forms::Timer& Timer1() const { return parts().Timer1; }
+  forms::Timer& Timer2() const { return parts().Timer2; }
+  forms::ImageList& ImageListNamed(const std::string& name) const { return Get<forms::ImageList>(name); }
+  TrayIcon* KW_Tray() const { return tray_.get(); }
+
   // Lays the window out around splitter position X (twips).
   void SizeControls(float X);
   // One mouse pointer on every control; the splitter keeps its sizing arrows.
   void DoMousePointer(int Pointer);
-
-  // The controls, once loaded.
-  forms::TreeView& tvMain() const { return Get<forms::TreeView>("tvMain"); }
-  forms::ListView& lstItems() const { return Get<forms::ListView>("lstItems"); }
-  forms::ListView& lvCopy() const { return Get<forms::ListView>("lvCopy"); }
-  forms::Toolbar& Toolbar1() const { return Get<forms::Toolbar>("Toolbar1"); }
-  forms::StatusBar& StatusBar1() const { return Get<forms::StatusBar>("StatusBar1"); }
-  forms::Image& imgSplitter() const { return Get<forms::Image>("imgSplitter"); }
-  forms::PictureBox& picSplitter() const { return Get<forms::PictureBox>("picSplitter"); }
-  forms::PictureBox& imgFolderInfo() const { return Get<forms::PictureBox>("imgFolderInfo"); }
-  forms::TextBox& txtFolderInfo() const { return Get<forms::TextBox>("txtFolderInfo"); }
-  forms::TextBox& txtConnInfo() const { return Get<forms::TextBox>("txtConnInfo"); }
-  forms::TextBox& txtItemName() const { return Get<forms::TextBox>("txtItemName"); }
-  forms::TextBox& txtdummy() const { return Get<forms::TextBox>("txtdummy"); }
-  forms::Timer& Timer1() const { return Get<forms::Timer>("Timer1"); }
-  forms::Timer& Timer2() const { return Get<forms::Timer>("Timer2"); }
-  forms::ImageList& ImageListNamed(const std::string& name) const { return Get<forms::ImageList>(name); }
-  TrayIcon* KW_Tray() const { return tray_.get(); }
-  HICON Icon() const { return icon_.get(); }
 
   // The internal clipboard's state.
   bool HasClip = false;
@@ -85,7 +127,9 @@ class MainForm : public forms::Form, public MainWindowBackground {
   bool NewFolderFromFileMenu = false;
   ListToTreeDrag& Drag() const { return *drag_; }
 
-  // Event handlers; public where other routines of the window call them.
+  // Event handlers, each group wired and written in the file named; public where other routines
+  // of the window call them.
+  // main_form.cpp: the window's life.
   void Form_Load();
   void Form_QueryUnload(int& Cancel, int UnloadMode);
   void Form_Resize();
@@ -93,6 +137,8 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void Form_OLEDragDrop(const std::vector<std::string>& Files);
   void Timer2_Timer();
   void KW_Tray_TrayIconClick(int Button);
+  void mnuEnd_Click();
+  // folder_tree.cpp
   void tvMain_Expand(const forms::NodeRef& Node);
   void tvMain_Collapse(const forms::NodeRef& Node);
   void tvMain_NodeClick(const forms::NodeRef& Node);
@@ -104,6 +150,7 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void tvMain_DragDrop(int X, int Y);
   void Timer1_Timer();
   void mnuFolderExpand_Click();
+  // connection_list.cpp
   void lstItems_Click();
   void lstItems_DblClick();
   void lstItems_ColumnClick(const forms::ColumnHeaderRef& ColumnHeader);
@@ -114,15 +161,15 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void lstItems_MouseMove(int Button, int Shift, int X, int Y);
   void lstItems_DragOver(int X, int Y, int State);
   void lstItems_DragDrop(int X, int Y);
-  // Commands of later work that the list and the tree already call (main_window/command_hooks.cpp).
-  void mnuConnectWithInternalBrowser_Click();
-  void mnuConnectWithJava_Click();
-  void mnuDeleteFolder_Click();
+  // main_form_layout.cpp: the splitter.
   void imgSplitter_MouseDown(int Button, int Shift, int X, int Y);
   void imgSplitter_MouseMove(int Button, int Shift, int X, int Y);
   void imgSplitter_MouseUp(int Button, int Shift, int X, int Y);
-  void mnuEnd_Click();
   bool SplitterMoving() const { return splitterMoving_; }
+  // command_hooks.cpp: commands of later work that the list and the tree already call.
+  void mnuConnectWithInternalBrowser_Click();
+  void mnuConnectWithJava_Click();
+  void mnuDeleteFolder_Click();
 
   // MainWindowBackground: what the option reader changes here.
   void SetShowBackgroundChecked(bool checked) override;
@@ -133,14 +180,22 @@ class MainForm : public forms::Form, public MainWindowBackground {
   // The view flags, as their menu items show them.
   void ApplyToolbarImages(bool big);
 
+ protected:
+  void ControlsCreated() override;
+  void ControlsReleasing() override;
+
  private:
-  void WireEvents();
+  // Each concern connects its own controls' events to its handlers, in its own file.
+  void WireLifecycle();
+  void WireFolderTree();
+  void WireConnectionList();
+  void WireSplitter();
   void ApplyDesignProperties();
   void RestoreFromTray();
 
   MainFormServices services_;
+  std::optional<Parts> parts_;
   std::unique_ptr<TrayIcon> tray_;
-  IconHandle icon_;
   std::unique_ptr<forms::FileDropTarget> drop_;
   std::unique_ptr<ListToTreeDrag> drag_;
   bool splitterMoving_ = false;

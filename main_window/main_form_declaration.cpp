@@ -128,6 +128,7 @@ forms::FormDecl MainFormDeclaration() {
   f.clientWidth = 11400;
   f.clientHeight = 5580;
   f.keyPreview = false;
+  f.iconResource = IDI_PROGRAM;
 
   ControlDecl tree = Decl("TreeView", "tvMain", 0, 420, 4895, 4845);
   tree.extras["LabelEdit"] = "1";  // manual: started by the rename command

@@ -63,13 +63,20 @@ void MainForm::DoMousePointer(int Pointer) {
   imgSplitter().SetMousePointer(kSplitterPointer);
 }
 
+void MainForm::WireSplitter() {
+  forms::Image& splitter = imgSplitter();
+  splitter.MouseDown = [this](int b, int s, int x, int y) { imgSplitter_MouseDown(b, s, x, y); };
+  splitter.MouseMove = [this](int b, int s, int x, int y) { imgSplitter_MouseMove(b, s, x, y); };
+  splitter.MouseUp = [this](int b, int s, int x, int y) { imgSplitter_MouseUp(b, s, x, y); };
+}
+
 void MainForm::imgSplitter_MouseDown(int, int, int, int) {
   forms::Image& splitter = imgSplitter();
   forms::PictureBox& bar = picSplitter();
   bar.Move(splitter.Left(), splitter.Top(), splitter.Width() / 2, splitter.Height() - 20);
   bar.SetVisible(true);
   // The bar moves above the tree and the panel.
-  SetWindowPos(bar.hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  bar.ZOrder(0);
   splitterMoving_ = true;
 }
 

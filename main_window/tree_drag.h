@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "win/handles.h"
 #include "forms/control.h"
+#include "forms/mouse_drag.h"
 
 namespace corvana {
 
@@ -22,7 +22,7 @@ class ListToTreeDrag {
 
   // The tree as the drag's source; the first move is reported at once.
   void Begin();
-  bool Active() const { return active_; }
+  bool Active() const { return mouse_.Active(); }
   // Picture1 as the drag image of an item: its small icon and, right of it, Text.
   void PrepareImage(const std::string& text);
   // Picture1 below the mouse at (X, Y) twips of Over.
@@ -31,22 +31,15 @@ class ListToTreeDrag {
   void ForwardListMoveToTree(int shift);
 
  private:
-  static LRESULT CALLBACK TreeProc(HWND wnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR self);
   void Move(POINT screen);
   void Drop(POINT screen);
-  // Ends tracking; the drag state of the form is left to the caller.
-  void Stop();
-  // A drag that ends without a drop (the mouse taken away, Esc) leaves nothing behind.
+  // A drag that ends, with or without a drop, leaves nothing behind.
   void Cancel();
   const forms::Control* ControlUnder(POINT screen) const;
-  POINT ClientTwips(const forms::Control& control, POINT screen) const;
 
   MainForm& form_;
-  HWND tree_ = nullptr;
-  bool active_ = false;
-  bool stopping_ = false;
+  forms::MouseDrag mouse_;
   const forms::Control* over_ = nullptr;
-  IconHandle cursor_;
 };
 
 }  // namespace corvana

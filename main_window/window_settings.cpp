@@ -1,4 +1,4 @@
-#include "main_window/window_layout.h"
+#include "main_window/window_settings.h"
 
 #include <cerrno>
 #include <cmath>
@@ -113,10 +113,10 @@ void LoadMainWindowLayout(MainForm& frmMain) {
     }
     // 8.-11. The view flags.
     bool statusBar = FirstIs(read(kShowStatusbar), '1');
-    frmMain.GetMenu("mnuShowSbar").SetChecked(statusBar);
+    frmMain.parts().mnuShowSbar.SetChecked(statusBar);
     frmMain.StatusBar1().SetVisible(statusBar);
     bool big = FirstIs(read(kToolbarBigIcons), '1');
-    frmMain.GetMenu("mnuBigSymbols").SetChecked(big);
+    frmMain.parts().mnuBigSymbols.SetChecked(big);
     frmMain.ApplyToolbarImages(big);
     bool background = FirstIs(read(kShowBackground), '1');
     frmMain.SetShowBackgroundChecked(background);
@@ -127,7 +127,7 @@ void LoadMainWindowLayout(MainForm& frmMain) {
     else
       frmMain.SetListPictureFromResource(kDefaultBackgroundBitmap);
     bool folderInfo = !FirstIs(read(kShowFolderInfo), '0');
-    frmMain.GetMenu("mnuShowFolderInfo").SetChecked(folderInfo);
+    frmMain.parts().mnuShowFolderInfo.SetChecked(folderInfo);
     frmMain.txtFolderInfo().SetVisible(folderInfo);
     frmMain.txtConnInfo().SetVisible(folderInfo);
     frmMain.txtItemName().SetVisible(folderInfo);
@@ -162,10 +162,10 @@ void SaveMainWindowLayout(MainForm& frmMain) {
   }
   WriteRootSetting(kSortKey, std::to_string(list.SortKey()));
   WriteRootSetting(kSortOrder, std::to_string(list.SortOrder()));
-  WriteRootSetting(kShowStatusbar, FlagText(frmMain.GetMenu("mnuShowSbar").Checked()));
-  WriteRootSetting(kToolbarBigIcons, FlagText(frmMain.GetMenu("mnuBigSymbols").Checked()));
-  WriteRootSetting(kShowBackground, FlagText(frmMain.GetMenu("mnuShowBackground").Checked()));
-  WriteRootSetting(kShowFolderInfo, FlagText(frmMain.GetMenu("mnuShowFolderInfo").Checked()));
+  WriteRootSetting(kShowStatusbar, FlagText(frmMain.parts().mnuShowSbar.Checked()));
+  WriteRootSetting(kToolbarBigIcons, FlagText(frmMain.parts().mnuBigSymbols.Checked()));
+  WriteRootSetting(kShowBackground, FlagText(frmMain.parts().mnuShowBackground.Checked()));
+  WriteRootSetting(kShowFolderInfo, FlagText(frmMain.parts().mnuShowFolderInfo.Checked()));
   if (forms::NodeRef node = frmMain.tvMain().SelectedItem()) WriteRootSetting(kLastOpenFolderValue, node->FullPath());
 }
 

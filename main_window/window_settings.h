@@ -1,5 +1,6 @@
 #pragma once
-// The main window's layout and view values, root values of ProductKey kept between runs.
+// The main window's stored settings: its layout and view values, root values of ProductKey kept
+// between runs.
 namespace corvana {
 
 class MainForm;
