@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/text.h"
 #include "forms/form.h"
 #include "forms/image_list.h"
 #include "forms/twips.h"
+#include "win/com_text.h"
 
 namespace corvana::forms {
 namespace {
@@ -25,7 +25,7 @@ void ToolbarButton::SetEnabled(bool enabled) {
   // Fills set the same state once per item; the button keeps it without a message.
   if (enabled_ == enabled) return;
   enabled_ = enabled;
-  if (owner_ && owner_->hWnd()) SendMessageA(owner_->hWnd(), TB_ENABLEBUTTON, kFirstButtonId + index_ - 1, enabled);
+  if (owner_ && owner_->hWnd()) SendMessageA(owner_->hWnd(), TB_ENABLEBUTTON, kFirstButtonId + Index() - 1, enabled);
 }
 
 void Toolbar::Create(HWND parent) {
@@ -39,11 +39,10 @@ void Toolbar::Create(HWND parent) {
     button->image_ = d.image;
     button->style_ = d.style;
     button->enabled_ = d.enabled;
-    buttons_.push_back(button);
-    button->index_ = static_cast<int>(buttons_.size());
+    if (!buttons_.Add(button)) continue;
     TBBUTTON native{};
     native.iBitmap = d.style == 3 ? 8 : I_IMAGENONE;
-    native.idCommand = kFirstButtonId + button->index_ - 1;
+    native.idCommand = kFirstButtonId + button->Index() - 1;
     native.fsState = d.enabled ? TBSTATE_ENABLED : 0;
     native.fsStyle = d.style == 3 ? BTNS_SEP : BTNS_BUTTON;
     SendMessageA(hWnd(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&native));
@@ -53,21 +52,14 @@ void Toolbar::Create(HWND parent) {
   Fit();
 }
 
-ToolbarButtonRef Toolbar::Button(int index) const {
-  if (index < 1 || index > static_cast<int>(buttons_.size())) return nullptr;
-  return buttons_[static_cast<size_t>(index - 1)];
-}
+ToolbarButtonRef Toolbar::Button(int index) const { return buttons_.At(index); }
 
-ToolbarButtonRef Toolbar::ButtonByKey(const std::string& key) const {
-  for (auto& b : buttons_)
-    if (!key.empty() && EqualsNoCase(b->key_, key)) return b;
-  return nullptr;
-}
+ToolbarButtonRef Toolbar::ButtonByKey(const std::string& key) const { return buttons_.ByKey(key); }
 
 void Toolbar::ApplyImage(const ToolbarButton& button) {
   if (!hWnd() || button.style_ == 3) return;
   int image = images_ ? images_->IndexOf(button.image_) : -1;
-  SendMessageA(hWnd(), TB_CHANGEBITMAP, kFirstButtonId + button.index_ - 1, image < 0 ? I_IMAGENONE : image);
+  SendMessageA(hWnd(), TB_CHANGEBITMAP, kFirstButtonId + button.Index() - 1, image < 0 ? I_IMAGENONE : image);
 }
 
 void Toolbar::SetImageList(ImageList* list) {
@@ -75,7 +67,7 @@ void Toolbar::SetImageList(ImageList* list) {
   if (!hWnd()) return;
   if (list) SendMessageA(hWnd(), TB_SETBITMAPSIZE, 0, MAKELPARAM(list->ImageWidth(), list->ImageHeight()));
   SendMessageA(hWnd(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list ? list->handle() : nullptr));
-  for (auto& b : buttons_) ApplyImage(*b);
+  for (auto& b : buttons_.Members()) ApplyImage(*b);
   SendMessageA(hWnd(), TB_AUTOSIZE, 0, 0);
   Fit();
 }
@@ -121,8 +113,7 @@ bool Toolbar::OnNotify(NMHDR* hdr, LRESULT& result) {
     case TTN_GETDISPINFOW: {
       auto* info = reinterpret_cast<NMTTDISPINFOW*>(hdr);
       if (ToolbarButtonRef b = Button(static_cast<int>(hdr->idFrom) - kFirstButtonId + 1)) {
-        wideTip_.assign(b->toolTip_.size() + 1, L'\0');
-        MultiByteToWideChar(CP_ACP, 0, b->toolTip_.c_str(), -1, wideTip_.data(), static_cast<int>(wideTip_.size()));
+        wideTip_ = com::ToWide(b->toolTip_);
         info->lpszText = wideTip_.data();
         info->hinst = nullptr;
       }
@@ -177,22 +168,14 @@ void StatusBar::Create(HWND parent) {
     panel->width_ = d.width;
     panel->spring_ = d.spring;
     panel->visible_ = d.visible;
-    panels_.push_back(panel);
-    panel->index_ = static_cast<int>(panels_.size());
+    panels_.Add(panel);
   }
   Layout();
 }
 
-PanelRef StatusBar::PanelAt(int index) const {
-  if (index < 1 || index > static_cast<int>(panels_.size())) return nullptr;
-  return panels_[static_cast<size_t>(index - 1)];
-}
+PanelRef StatusBar::PanelAt(int index) const { return panels_.At(index); }
 
-PanelRef StatusBar::PanelByKey(const std::string& key) const {
-  for (auto& p : panels_)
-    if (!key.empty() && EqualsNoCase(p->key_, key)) return p;
-  return nullptr;
-}
+PanelRef StatusBar::PanelByKey(const std::string& key) const { return panels_.ByKey(key); }
 
 void StatusBar::Layout() {
   if (!hWnd()) return;
@@ -200,7 +183,7 @@ void StatusBar::Layout() {
   GetClientRect(hWnd(), &rc);
   std::vector<Panel*> shown;
   int fixed = 0, springs = 0;
-  for (auto& p : panels_) {
+  for (auto& p : panels_.Members()) {
     if (!p->visible_) continue;
     shown.push_back(p.get());
     if (p->spring_)

@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/keyed_collection.h"
 
 namespace corvana::forms {
 
 class ImageList;
 class Toolbar;
 
-class ToolbarButton {
+class ToolbarButton : public KeyedMember {
  public:
-  const std::string& Key() const { return key_; }
   const std::string& ToolTipText() const { return toolTip_; }
   void SetToolTipText(const std::string& text) { toolTip_ = text; }
   // A key of the toolbar's image lists.
@@ -27,15 +27,13 @@ class ToolbarButton {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   int Style() const { return style_; }  // 3: separator
-  int Index() const { return index_; }
   const std::string& Tag() const { return tag_; }
   void SetTag(const std::string& tag) { tag_ = tag; }
 
  private:
   friend class Toolbar;
   Toolbar* owner_ = nullptr;
-  int index_ = 0;
-  std::string key_, toolTip_, image_, tag_;
+  std::string toolTip_, image_, tag_;
   int style_ = 0;
   bool enabled_ = true;
 };
@@ -46,7 +44,7 @@ class Toolbar : public Control {
   using Control::Control;
   ToolbarButtonRef Button(int index) const;
   ToolbarButtonRef ButtonByKey(const std::string& key) const;
-  const std::vector<ToolbarButtonRef>& Buttons() const { return buttons_; }
+  const std::vector<ToolbarButtonRef>& Buttons() const { return buttons_.Members(); }
   void SetImageList(ImageList* list);
   void SetDisabledImageList(ImageList* list);
   void SetHotImageList(ImageList* list);
@@ -64,29 +62,26 @@ class Toolbar : public Control {
   friend class ToolbarButton;
   void ApplyImage(const ToolbarButton& button);
   void Fit();
-  std::vector<ToolbarButtonRef> buttons_;
+  KeyedCollection<ToolbarButton> buttons_;
   ImageList* images_ = nullptr;
   std::wstring wideTip_;
 };
 
 class StatusBar;
 
-class Panel {
+class Panel : public KeyedMember {
  public:
-  const std::string& Key() const { return key_; }
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
   int Width() const { return width_; }  // twips
   void SetWidth(int twips);
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
-  int Index() const { return index_; }
 
  private:
   friend class StatusBar;
   StatusBar* owner_ = nullptr;
-  int index_ = 0;
-  std::string key_, text_;
+  std::string text_;
   int width_ = 0;
   bool spring_ = false, visible_ = true;
 };
@@ -97,7 +92,7 @@ class StatusBar : public Control {
   using Control::Control;
   PanelRef PanelAt(int index) const;
   PanelRef PanelByKey(const std::string& key) const;
-  const std::vector<PanelRef>& Panels() const { return panels_; }
+  const std::vector<PanelRef>& Panels() const { return panels_.Members(); }
 
   void Create(HWND parent) override;
   void AfterFormResize() override;
@@ -105,7 +100,7 @@ class StatusBar : public Control {
  private:
   friend class Panel;
   void Layout();
-  std::vector<PanelRef> panels_;
+  KeyedCollection<Panel> panels_;
 };
 
 }  // namespace corvana::forms

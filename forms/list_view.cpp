@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/text.h"
 #include "forms/form.h"
 #include "forms/image_list.h"
 #include "forms/twips.h"
@@ -12,16 +11,8 @@ namespace corvana::forms {
 // ---- ListItem
 
 bool ListItem::SetKey(const std::string& key) {
-  if (!owner_) {
-    key_ = key;
-    return true;
-  }
-  std::string upper = UpperCase(key);
-  auto it = owner_->byKey_.find(upper);
-  if (!key.empty() && it != owner_->byKey_.end() && it->second != this) return false;
-  if (!key_.empty()) owner_->byKey_.erase(UpperCase(key_));
+  if (owner_) return owner_->items_.SetKey(*this, key);
   key_ = key;
-  if (!key_.empty()) owner_->byKey_[upper] = this;
   return true;
 }
 
@@ -44,18 +35,18 @@ void ListItem::SetSubItem(int index, const std::string& text) {
 
 bool ListItem::Selected() const {
   if (!owner_ || !owner_->hWnd()) return selected_;
-  return ListView_GetItemState(owner_->hWnd(), index_ - 1, LVIS_SELECTED) & LVIS_SELECTED;
+  return ListView_GetItemState(owner_->hWnd(), Index() - 1, LVIS_SELECTED) & LVIS_SELECTED;
 }
 
 void ListItem::SetSelected(bool selected) {
   selected_ = selected;
   if (owner_ && owner_->hWnd())
-    ListView_SetItemState(owner_->hWnd(), index_ - 1, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    ListView_SetItemState(owner_->hWnd(), Index() - 1, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 
 void ListItem::SetGhosted(bool ghosted) {
   ghosted_ = ghosted;
-  if (owner_ && owner_->hWnd()) ListView_SetItemState(owner_->hWnd(), index_ - 1, ghosted ? LVIS_CUT : 0, LVIS_CUT);
+  if (owner_ && owner_->hWnd()) ListView_SetItemState(owner_->hWnd(), Index() - 1, ghosted ? LVIS_CUT : 0, LVIS_CUT);
 }
 
 void ListItem::SetForeColor(COLORREF color) {
@@ -74,7 +65,7 @@ void ListItem::SetSmallIcon(const std::string& key) {
 }
 
 void ListItem::EnsureVisible() {
-  if (owner_ && owner_->hWnd()) ListView_EnsureVisible(owner_->hWnd(), index_ - 1, FALSE);
+  if (owner_ && owner_->hWnd()) ListView_EnsureVisible(owner_->hWnd(), Index() - 1, FALSE);
 }
 
 void ListItem::Redraw() {
@@ -89,13 +80,13 @@ void ColumnHeader::SetText(const std::string& text) {
   LVCOLUMNA col{};
   col.mask = LVCF_TEXT;
   col.pszText = const_cast<char*>(text_.c_str());
-  SendMessageA(owner_->hWnd(), LVM_SETCOLUMNA, index_ - 1, reinterpret_cast<LPARAM>(&col));
+  SendMessageA(owner_->hWnd(), LVM_SETCOLUMNA, Index() - 1, reinterpret_cast<LPARAM>(&col));
 }
 
 int ColumnHeader::Width() const {
   // Only the report view shows the columns; in the other views the header keeps its width.
   if (!owner_ || !owner_->hWnd() || owner_->View() != kReportView) return width_;
-  int px = ListView_GetColumnWidth(owner_->hWnd(), index_ - 1);
+  int px = ListView_GetColumnWidth(owner_->hWnd(), Index() - 1);
   return px == TwipsToPixelsX(width_) ? width_ : PixelsToTwipsX(px);
 }
 
@@ -103,7 +94,7 @@ void ColumnHeader::SetWidth(int twips) {
   if (twips < 0) return;
   width_ = twips;
   if (owner_ && owner_->hWnd() && owner_->View() == kReportView)
-    ListView_SetColumnWidth(owner_->hWnd(), index_ - 1, TwipsToPixelsX(twips));
+    ListView_SetColumnWidth(owner_->hWnd(), Index() - 1, TwipsToPixelsX(twips));
 }
 
 void ColumnHeader::SetIcon(const std::string& key) {
@@ -120,8 +111,8 @@ ListView::ListView(Form& form, const ControlDecl& decl) : Control(form, decl), v
 }
 
 ListView::~ListView() {
-  for (auto& item : items_) item->owner_ = nullptr;
-  for (auto& col : columns_) col->owner_ = nullptr;
+  for (auto& item : items_.Members()) item->owner_ = nullptr;
+  for (auto& col : columns_.Members()) col->owner_ = nullptr;
 }
 
 namespace {
@@ -143,30 +134,25 @@ void ListView::Create(HWND parent) {
   if (ExtraFlag("HideColumnHeaders")) style |= LVS_NOCOLUMNHEADER;
   CreateChild(WC_LISTVIEWA, style, WS_EX_CLIENTEDGE, parent);
   if (ExtraFlag("FullRowSelect")) ListView_SetExtendedListViewStyle(hWnd(), LVS_EX_FULLROWSELECT);
-  for (auto& c : decl_.columns) {
-    auto col = AddColumn(c.key, c.text, c.width);
-    col->tag_ = c.tag;
-  }
+  for (auto& c : decl_.columns)
+    if (auto col = AddColumn(c.key, c.text, c.width)) col->tag_ = c.tag;
 }
 
 ListItemRef ListView::AddItem(const std::string& key, const std::string& text, const std::string& icon,
                               const std::string& smallIcon, int position) {
-  std::string upper = UpperCase(key);
-  if (!key.empty() && byKey_.count(upper)) return nullptr;
+  if (items_.Taken(key)) return nullptr;
   auto item = std::make_shared<ListItem>();
   item->owner_ = this;
   item->key_ = key;
   item->text_ = text;
   item->icon_ = icon;
   item->smallIcon_ = smallIcon;
-  size_t at = items_.size();
+  size_t at = items_.Members().size();
   if (sorted_)
     at = SortedPosition(*item);
-  else if (position >= 1 && static_cast<size_t>(position) <= items_.size())
+  else if (position >= 1 && position <= ItemCount())
     at = static_cast<size_t>(position - 1);
-  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), item);
-  if (!key.empty()) byKey_[upper] = item.get();
-  Renumber(at);
+  items_.Insert(item, at);
   InsertNative(*item);
   return item;
 }
@@ -185,49 +171,31 @@ void ListView::InsertNative(ListItem& item) {
   if (!hWnd()) return;
   LVITEMA native{};
   native.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
-  native.iItem = item.index_ - 1;
+  native.iItem = item.Index() - 1;
   native.pszText = LPSTR_TEXTCALLBACKA;
   native.iImage = I_IMAGECALLBACK;
   native.lParam = reinterpret_cast<LPARAM>(&item);
   SendMessageA(hWnd(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&native));
 }
 
-void ListView::Renumber(size_t from) {
-  for (size_t i = from; i < items_.size(); ++i) items_[i]->index_ = static_cast<int>(i + 1);
-}
+ListItemRef ListView::Item(int index) const { return items_.At(index); }
 
-ListItemRef ListView::Item(int index) const {
-  if (index < 1 || index > ItemCount()) return nullptr;
-  return items_[static_cast<size_t>(index - 1)];
-}
-
-ListItemRef ListView::ItemByKey(const std::string& key) const {
-  auto it = byKey_.find(UpperCase(key));
-  if (key.empty() || it == byKey_.end()) return nullptr;
-  return items_[static_cast<size_t>(it->second->index_ - 1)];
-}
+ListItemRef ListView::ItemByKey(const std::string& key) const { return items_.ByKey(key); }
 
 bool ListView::RemoveItem(int index) {
   ListItemRef item = Item(index);
   if (!item) return false;
   item->selected_ = item->Selected();
   if (hWnd()) ListView_DeleteItem(hWnd(), index - 1);
-  if (!item->key_.empty()) byKey_.erase(UpperCase(item->key_));
-  items_.erase(items_.begin() + (index - 1));
+  items_.Remove(index);
   item->owner_ = nullptr;
-  item->index_ = 0;
-  Renumber(static_cast<size_t>(index - 1));
   return true;
 }
 
 void ListView::ClearItems() {
   if (hWnd()) ListView_DeleteAllItems(hWnd());
-  for (auto& item : items_) {
-    item->owner_ = nullptr;
-    item->index_ = 0;
-  }
-  items_.clear();
-  byKey_.clear();
+  for (auto& item : items_.Members()) item->owner_ = nullptr;
+  items_.Clear();
 }
 
 ColumnHeaderRef ListView::AddColumn(const std::string& key, const std::string& text, int width) {
@@ -236,35 +204,32 @@ ColumnHeaderRef ListView::AddColumn(const std::string& key, const std::string& t
   col->key_ = key;
   col->text_ = text;
   col->width_ = width;
-  columns_.push_back(col);
-  col->index_ = static_cast<int>(columns_.size());
+  if (!columns_.Add(col)) return nullptr;
   if (hWnd()) {
     LVCOLUMNA native{};
     native.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     native.pszText = const_cast<char*>(col->text_.c_str());
     native.cx = TwipsToPixelsX(width);
-    native.iSubItem = col->index_ - 1;
-    SendMessageA(hWnd(), LVM_INSERTCOLUMNA, col->index_ - 1, reinterpret_cast<LPARAM>(&native));
+    native.iSubItem = col->Index() - 1;
+    SendMessageA(hWnd(), LVM_INSERTCOLUMNA, col->Index() - 1, reinterpret_cast<LPARAM>(&native));
   }
   return col;
 }
 
-ColumnHeaderRef ListView::Column(int index) const {
-  if (index < 1 || index > ColumnCount()) return nullptr;
-  return columns_[static_cast<size_t>(index - 1)];
-}
+ColumnHeaderRef ListView::Column(int index) const { return columns_.At(index); }
 
 void ListView::SetView(int view) {
   if (view < kIconView || view > kReportView) return;
   // Widths the user dragged in the report view stay with the headers while it is not shown.
   if (view_ == kReportView && view != kReportView)
-    for (auto& column : columns_) column->width_ = column->Width();
+    for (auto& column : columns_.Members()) column->width_ = column->Width();
   view_ = view;
   if (!hWnd()) return;
   LONG style = GetWindowLongA(hWnd(), GWL_STYLE);
   SetWindowLongA(hWnd(), GWL_STYLE, static_cast<LONG>((style & ~LVS_TYPEMASK) | NativeView(view)));
   if (view == kReportView)
-    for (auto& column : columns_) ListView_SetColumnWidth(hWnd(), column->index_ - 1, TwipsToPixelsX(column->width_));
+    for (auto& column : columns_.Members())
+      ListView_SetColumnWidth(hWnd(), column->Index() - 1, TwipsToPixelsX(column->width_));
   InvalidateRect(hWnd(), nullptr, TRUE);
 }
 
@@ -293,9 +258,10 @@ int ListView::CompareItems(const ListItem& a, const ListItem& b) const {
 }
 
 size_t ListView::SortedPosition(const ListItem& item) const {
-  auto it = std::upper_bound(items_.begin(), items_.end(), &item,
+  const auto& items = items_.Members();
+  auto it = std::upper_bound(items.begin(), items.end(), &item,
                              [this](const ListItem* a, const ListItemRef& b) { return CompareItems(*a, *b) < 0; });
-  return static_cast<size_t>(it - items_.begin());
+  return static_cast<size_t>(it - items.begin());
 }
 
 namespace {
@@ -307,9 +273,7 @@ int CALLBACK ByPosition(LPARAM a, LPARAM b, LPARAM) {
 }  // namespace
 
 void ListView::Sort() {
-  std::stable_sort(items_.begin(), items_.end(),
-                   [this](const ListItemRef& a, const ListItemRef& b) { return CompareItems(*a, *b) < 0; });
-  Renumber(0);
+  items_.StableSort([this](const ListItemRef& a, const ListItemRef& b) { return CompareItems(*a, *b) < 0; });
   if (hWnd()) ListView_SortItems(hWnd(), ByPosition, 0);
 }
 
@@ -331,16 +295,13 @@ ListItemRef ListView::SelectedItem() const {
 
 void ListView::SetSelectedItem(const ListItemRef& item) {
   if (!hWnd() || !item || item->owner_ != this) return;
-  ListView_SetItemState(hWnd(), item->index_ - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(hWnd(), item->Index() - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void ListView::StartLabelEdit() {
   ListItemRef item = SelectedItem();
   if (!hWnd() || !item) return;
-  ::SetFocus(hWnd());
-  editStartedByCode_ = true;
-  ListView_EditLabel(hWnd(), item->index_ - 1);
-  editStartedByCode_ = false;
+  labelEditing_.StartByCode(hWnd(), [&] { ListView_EditLabel(hWnd(), item->Index() - 1); });
 }
 
 void ListView::SetIcons(ImageList* list) {
@@ -360,7 +321,7 @@ void ListView::SetColumnHeaderIcons(ImageList* list) {
   headerIcons_ = list;
   if (!hWnd()) return;
   Header_SetImageList(ListView_GetHeader(hWnd()), list ? list->handle() : nullptr);
-  for (auto& col : columns_) ApplyHeaderIcon(*col);
+  for (auto& col : columns_.Members()) ApplyHeaderIcon(*col);
 }
 
 void ListView::ApplyHeaderIcon(const ColumnHeader& column) {
@@ -368,7 +329,7 @@ void ListView::ApplyHeaderIcon(const ColumnHeader& column) {
   HWND header = ListView_GetHeader(hWnd());
   HDITEMA item{};
   item.mask = HDI_FORMAT;
-  SendMessageA(header, HDM_GETITEMA, column.index_ - 1, reinterpret_cast<LPARAM>(&item));
+  SendMessageA(header, HDM_GETITEMA, column.Index() - 1, reinterpret_cast<LPARAM>(&item));
   int image = headerIcons_ ? headerIcons_->IndexOf(column.icon_) : -1;
   item.mask = HDI_FORMAT | HDI_IMAGE;
   if (image >= 0) {
@@ -378,7 +339,7 @@ void ListView::ApplyHeaderIcon(const ColumnHeader& column) {
     item.fmt &= ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
     item.iImage = 0;
   }
-  SendMessageA(header, HDM_SETITEMA, column.index_ - 1, reinterpret_cast<LPARAM>(&item));
+  SendMessageA(header, HDM_SETITEMA, column.Index() - 1, reinterpret_cast<LPARAM>(&item));
 }
 
 void ListView::SetPicture(PictureRef picture) {
@@ -415,8 +376,8 @@ int ListView::ImageOf(const ListItem& item) const {
 
 void ListView::RedrawItem(const ListItem& item) {
   // A batch repaints the whole list when it ends.
-  if (hWnd() && item.index_ > 0 && batchDepth_ == 0) {
-    ListView_RedrawItems(hWnd(), item.index_ - 1, item.index_ - 1);
+  if (hWnd() && item.Index() > 0 && batchDepth_ == 0) {
+    ListView_RedrawItems(hWnd(), item.Index() - 1, item.Index() - 1);
     UpdateWindow(hWnd());
   }
 }
@@ -475,35 +436,19 @@ bool ListView::OnNotify(NMHDR* hdr, LRESULT& result) {
       result = 0;
       return true;
     case LVN_BEGINLABELEDITA:
-    case LVN_BEGINLABELEDITW: {
-      int cancel = 0;
-      if (ExtraInt("LabelEdit", 0) == 1 && !editStartedByCode_) cancel = 1;
-      if (!cancel && BeforeLabelEdit) BeforeLabelEdit(cancel);
-      result = cancel ? TRUE : FALSE;
+    case LVN_BEGINLABELEDITW:
+      result = labelEditing_.OnBegin(ExtraInt("LabelEdit", 0) == 1, BeforeLabelEdit);
       return true;
-    }
     case LVN_ENDLABELEDITA:
     case LVN_ENDLABELEDITW: {
       auto* info = reinterpret_cast<NMLVDISPINFOA*>(hdr);
-      result = FALSE;
-      // A label edit left with Esc changes nothing and raises nothing.
-      if (!info->item.pszText) return true;
-      std::string text;
-      if (hdr->code == LVN_ENDLABELEDITA) {
-        text = info->item.pszText;
-      } else {
-        auto* wide = reinterpret_cast<NMLVDISPINFOW*>(hdr);
-        char buf[1024] = {};
-        WideCharToMultiByte(CP_ACP, 0, wide->item.pszText, -1, buf, sizeof buf, nullptr, nullptr);
-        text = buf;
-      }
       ListItemRef item = Item(info->item.iItem + 1);
-      int cancel = 0;
-      if (AfterLabelEdit) AfterLabelEdit(cancel, text);
-      if (!cancel && item && item->owner_ == this) {
-        item->text_ = text;
+      auto text = labelEditing_.OnEnd(info->item.pszText, hdr->code == LVN_ENDLABELEDITW, AfterLabelEdit);
+      if (text && item && item->owner_ == this) {
+        item->text_ = *text;
         RedrawItem(*item);
       }
+      result = FALSE;
       return true;
     }
     default:

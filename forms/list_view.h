@@ -7,10 +7,11 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/keyed_collection.h"
+#include "forms/label_editing.h"
 #include "forms/picture.h"
 
 namespace corvana::forms {
@@ -19,9 +20,8 @@ class ImageList;
 class ListView;
 
 // Item references stay valid after the item left its list; it then only keeps its data.
-class ListItem {
+class ListItem : public KeyedMember {
  public:
-  const std::string& Key() const { return key_; }
   // False when another item of the list has that Key.
   bool SetKey(const std::string& key);
   const std::string& Text() const { return text_; }
@@ -43,8 +43,6 @@ class ListItem {
   void SetIcon(const std::string& key);
   const std::string& SmallIcon() const { return smallIcon_; }
   void SetSmallIcon(const std::string& key);
-  // 1-based position in the list, 0 once removed.
-  int Index() const { return index_; }
   ListView* ListViewOwner() const { return owner_; }
   void EnsureVisible();
 
@@ -52,17 +50,15 @@ class ListItem {
   friend class ListView;
   void Redraw();
   ListView* owner_ = nullptr;
-  int index_ = 0;
-  std::string key_, text_, tag_, icon_, smallIcon_;
+  std::string text_, tag_, icon_, smallIcon_;
   std::vector<std::string> subItems_;
   bool selected_ = false, ghosted_ = false;
   COLORREF foreColor_ = CLR_DEFAULT;
 };
 using ListItemRef = std::shared_ptr<ListItem>;
 
-class ColumnHeader {
+class ColumnHeader : public KeyedMember {
  public:
-  const std::string& Key() const { return key_; }
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
   const std::string& Tag() const { return tag_; }
@@ -72,13 +68,11 @@ class ColumnHeader {
   // A key of the list's ColumnHeaderIcons; "" clears the icon.
   const std::string& Icon() const { return icon_; }
   void SetIcon(const std::string& key);
-  int Index() const { return index_; }
 
  private:
   friend class ListView;
   ListView* owner_ = nullptr;
-  int index_ = 0;
-  std::string key_, text_, tag_, icon_;
+  std::string text_, tag_, icon_;
   int width_ = 0;
 };
 using ColumnHeaderRef = std::shared_ptr<ColumnHeader>;
@@ -109,15 +103,15 @@ class ListView : public Control {
   };
   ListItemRef Item(int index) const;
   ListItemRef ItemByKey(const std::string& key) const;
-  int ItemCount() const { return static_cast<int>(items_.size()); }
-  const std::vector<ListItemRef>& Items() const { return items_; }
+  int ItemCount() const { return items_.Count(); }
+  const std::vector<ListItemRef>& Items() const { return items_.Members(); }
   bool RemoveItem(int index);
   void ClearItems();
 
   ColumnHeaderRef AddColumn(const std::string& key, const std::string& text, int width);
   ColumnHeaderRef Column(int index) const;
-  int ColumnCount() const { return static_cast<int>(columns_.size()); }
-  const std::vector<ColumnHeaderRef>& Columns() const { return columns_; }
+  int ColumnCount() const { return columns_.Count(); }
+  const std::vector<ColumnHeaderRef>& Columns() const { return columns_.Members(); }
 
   int View() const { return view_; }
   void SetView(int view);
@@ -146,8 +140,8 @@ class ListView : public Control {
 
   std::function<void(const ColumnHeaderRef&)> ColumnClick;
   std::function<void(const ListItemRef&)> ItemClick;
-  std::function<void(int& cancel)> BeforeLabelEdit;
-  std::function<void(int& cancel, std::string& newString)> AfterLabelEdit;
+  BeforeLabelEditHandler BeforeLabelEdit;
+  AfterLabelEditHandler AfterLabelEdit;
 
   void Create(HWND parent) override;
   bool OnNotify(NMHDR* hdr, LRESULT& result) override;
@@ -160,7 +154,6 @@ class ListView : public Control {
   friend class ListItem;
   friend class ColumnHeader;
   void InsertNative(ListItem& item);
-  void Renumber(size_t from);
   void Sort();
   size_t SortedPosition(const ListItem& item) const;
   int CompareItems(const ListItem& a, const ListItem& b) const;
@@ -168,13 +161,12 @@ class ListView : public Control {
   void ApplyHeaderIcon(const ColumnHeader& column);
   void RedrawItem(const ListItem& item);
 
-  std::vector<ListItemRef> items_;
-  std::unordered_map<std::string, ListItem*> byKey_;
-  std::vector<ColumnHeaderRef> columns_;
+  KeyedCollection<ListItem> items_;
+  KeyedCollection<ColumnHeader> columns_;
   int view_;
   bool sorted_ = false;
   int sortKey_ = 0, sortOrder_ = 0;
-  bool editStartedByCode_ = false;
+  LabelEditing labelEditing_;
   int batchDepth_ = 0;
   ImageList* icons_ = nullptr;
   ImageList* smallIcons_ = nullptr;

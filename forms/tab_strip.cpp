@@ -1,6 +1,7 @@
 #include "forms/tab_strip.h"
 
 #include "forms/form.h"
+#include "win/com_text.h"
 
 namespace corvana::forms {
 
@@ -10,7 +11,7 @@ void Tab::SetCaption(const std::string& caption) {
   TCITEMA item{};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>(caption_.c_str());
-  SendMessageA(owner_->hWnd(), TCM_SETITEMA, index_ - 1, reinterpret_cast<LPARAM>(&item));
+  SendMessageA(owner_->hWnd(), TCM_SETITEMA, Index() - 1, reinterpret_cast<LPARAM>(&item));
 }
 
 void TabStrip::Create(HWND parent) {
@@ -22,20 +23,16 @@ void TabStrip::Create(HWND parent) {
     tab->caption_ = d.caption;
     tab->tag_ = d.tag;
     tab->toolTip_ = d.toolTipText;
-    tabs_.push_back(tab);
-    tab->index_ = static_cast<int>(tabs_.size());
+    if (!tabs_.Add(tab)) continue;
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(tab->caption_.c_str());
-    SendMessageA(hWnd(), TCM_INSERTITEMA, tab->index_ - 1, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(hWnd(), TCM_INSERTITEMA, tab->Index() - 1, reinterpret_cast<LPARAM>(&item));
   }
   if (HWND tips = reinterpret_cast<HWND>(SendMessageA(hWnd(), TCM_GETTOOLTIPS, 0, 0))) form_.RegisterWindow(tips, this);
 }
 
-TabRef TabStrip::TabAt(int index) const {
-  if (index < 1 || index > static_cast<int>(tabs_.size())) return nullptr;
-  return tabs_[static_cast<size_t>(index - 1)];
-}
+TabRef TabStrip::TabAt(int index) const { return tabs_.At(index); }
 
 TabRef TabStrip::SelectedItem() const {
   return hWnd() ? TabAt(static_cast<int>(SendMessageA(hWnd(), TCM_GETCURSEL, 0, 0)) + 1) : nullptr;
@@ -44,7 +41,7 @@ TabRef TabStrip::SelectedItem() const {
 void TabStrip::SetSelectedItem(const TabRef& tab) {
   if (!hWnd() || !tab || tab->owner_ != this) return;
   if (SelectedItem() == tab) return;
-  SendMessageA(hWnd(), TCM_SETCURSEL, tab->index_ - 1, 0);
+  SendMessageA(hWnd(), TCM_SETCURSEL, tab->Index() - 1, 0);
   if (Click) Click();
 }
 
@@ -61,8 +58,7 @@ bool TabStrip::OnNotify(NMHDR* hdr, LRESULT& result) {
       return true;
     case TTN_GETDISPINFOW:
       if (TabRef tab = TabAt(static_cast<int>(hdr->idFrom) + 1)) {
-        wideTip_.assign(tab->toolTip_.size() + 1, L'\0');
-        MultiByteToWideChar(CP_ACP, 0, tab->toolTip_.c_str(), -1, wideTip_.data(), static_cast<int>(wideTip_.size()));
+        wideTip_ = com::ToWide(tab->toolTip_);
         reinterpret_cast<NMTTDISPINFOW*>(hdr)->lpszText = wideTip_.data();
       }
       result = 0;

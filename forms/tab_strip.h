@@ -8,27 +8,25 @@
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/keyed_collection.h"
 
 namespace corvana::forms {
 
 class TabStrip;
 
-class Tab {
+class Tab : public KeyedMember {
  public:
-  const std::string& Key() const { return key_; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   const std::string& Tag() const { return tag_; }
   void SetTag(const std::string& tag) { tag_ = tag; }
   const std::string& ToolTipText() const { return toolTip_; }
   void SetToolTipText(const std::string& text) { toolTip_ = text; }
-  int Index() const { return index_; }  // 1-based
 
  private:
   friend class TabStrip;
   TabStrip* owner_ = nullptr;
-  int index_ = 0;
-  std::string key_, caption_, tag_, toolTip_;
+  std::string caption_, tag_, toolTip_;
 };
 using TabRef = std::shared_ptr<Tab>;
 
@@ -36,7 +34,7 @@ class TabStrip : public Control {
  public:
   using Control::Control;
   TabRef TabAt(int index) const;
-  const std::vector<TabRef>& Tabs() const { return tabs_; }
+  const std::vector<TabRef>& Tabs() const { return tabs_.Members(); }
   TabRef SelectedItem() const;
   // Selecting another tab raises Click, as a click on it does.
   void SetSelectedItem(const TabRef& tab);
@@ -47,7 +45,7 @@ class TabStrip : public Control {
   bool BehindSiblings() const override { return true; }
 
  private:
-  std::vector<TabRef> tabs_;
+  KeyedCollection<Tab> tabs_;
   std::wstring wideTip_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/text.h"
 #include "forms/form.h"
 #include "forms/image_list.h"
 #include "forms/twips.h"
@@ -12,16 +11,8 @@ namespace corvana::forms {
 // ---- Node
 
 bool Node::SetKey(const std::string& key) {
-  if (!owner_) {
-    key_ = key;
-    return true;
-  }
-  std::string upper = UpperCase(key);
-  auto it = owner_->byKey_.find(upper);
-  if (!key.empty() && it != owner_->byKey_.end() && it->second != this) return false;
-  if (!key_.empty()) owner_->byKey_.erase(UpperCase(key_));
+  if (owner_ && !owner_->byKey_.Rename(this, key_, key)) return false;
   key_ = key;
-  if (!key_.empty()) owner_->byKey_[upper] = this;
   return true;
 }
 
@@ -149,8 +140,7 @@ void TreeView::InsertNative(Node& node, HTREEITEM parent, HTREEITEM after) {
 
 NodeRef TreeView::AddNode(const NodeRef& relative, int relationship, const std::string& key, const std::string& text,
                           const std::string& image, const std::string& selectedImage) {
-  std::string upper = UpperCase(key);
-  if (!key.empty() && byKey_.count(upper)) return nullptr;
+  if (byKey_.Taken(key)) return nullptr;
   bool related = relative && relative->owner_ == this;
   NodeRef parent;
   if (related) parent = relationship == kChild ? relative : relative->parent_.lock();
@@ -181,22 +171,23 @@ NodeRef TreeView::AddNode(const NodeRef& relative, int relationship, const std::
     }
   }
   siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(at), node);
-  if (!key.empty()) byKey_[upper] = node.get();
+  byKey_.Add(key, node.get());
   ++count_;
   InsertNative(*node, parent ? parent->item_ : TVI_ROOT, after);
   return node;
 }
 
 NodeRef TreeView::NodeByKey(const std::string& key) const {
-  auto it = byKey_.find(UpperCase(key));
-  if (key.empty() || it == byKey_.end()) return nullptr;
-  return it->second->shared_from_this();
+  Node* node = byKey_.Find(key);
+  return node ? node->shared_from_this() : nullptr;
 }
 
 void TreeView::Forget(Node& node) {
   for (auto& child : node.children_) Forget(*child);
-  if (!node.key_.empty() && node.owner_ == this) byKey_.erase(UpperCase(node.key_));
-  if (node.owner_ == this) --count_;
+  if (node.owner_ == this) {
+    byKey_.Remove(node.key_);
+    --count_;
+  }
   node.owner_ = nullptr;
   node.item_ = nullptr;
 }
@@ -256,10 +247,7 @@ NodeRef TreeView::HitTest(int x, int y) const {
 void TreeView::StartLabelEdit() {
   HTREEITEM item = hWnd() ? TreeView_GetSelection(hWnd()) : nullptr;
   if (!item) return;
-  ::SetFocus(hWnd());
-  editStartedByCode_ = true;
-  TreeView_EditLabel(hWnd(), item);
-  editStartedByCode_ = false;
+  labelEditing_.StartByCode(hWnd(), [&] { TreeView_EditLabel(hWnd(), item); });
 }
 
 void TreeView::SetImageList(ImageList* list) {
@@ -325,33 +313,16 @@ bool TreeView::OnNotify(NMHDR* hdr, LRESULT& result) {
       result = 0;
       return true;
     case TVN_BEGINLABELEDITA:
-    case TVN_BEGINLABELEDITW: {
-      int cancel = 0;
-      if (ExtraInt("LabelEdit", 0) == 1 && !editStartedByCode_) cancel = 1;
-      if (!cancel && BeforeLabelEdit) BeforeLabelEdit(cancel);
-      result = cancel ? TRUE : FALSE;
+    case TVN_BEGINLABELEDITW:
+      result = labelEditing_.OnBegin(ExtraInt("LabelEdit", 0) == 1, BeforeLabelEdit);
       return true;
-    }
     case TVN_ENDLABELEDITA:
     case TVN_ENDLABELEDITW: {
       auto* info = reinterpret_cast<NMTVDISPINFOA*>(hdr);
-      result = FALSE;
-      if (!info->item.pszText) return true;
-      std::string text;
-      if (hdr->code == TVN_ENDLABELEDITA) {
-        text = info->item.pszText;
-      } else {
-        char buf[1024] = {};
-        WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<NMTVDISPINFOW*>(hdr)->item.pszText, -1, buf, sizeof buf,
-                            nullptr, nullptr);
-        text = buf;
-      }
       NodeRef node = FromItem(info->item.hItem);
-      int cancel = 0;
-      if (AfterLabelEdit) AfterLabelEdit(cancel, text);
-      if (!cancel && node && node->owner_ == this) {
-        node->SetText(text);
-      }
+      auto text = labelEditing_.OnEnd(info->item.pszText, hdr->code == TVN_ENDLABELEDITW, AfterLabelEdit);
+      if (text && node && node->owner_ == this) node->SetText(*text);
+      result = FALSE;
       return true;
     }
     default:

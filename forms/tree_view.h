@@ -8,10 +8,11 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/keyed_collection.h"
+#include "forms/label_editing.h"
 
 namespace corvana::forms {
 
@@ -95,8 +96,8 @@ class TreeView : public Control {
   const std::string& PathSeparator() const { return separator_; }
 
   std::function<void(const NodeRef&)> Expand, Collapse, NodeClick;
-  std::function<void(int& cancel)> BeforeLabelEdit;
-  std::function<void(int& cancel, std::string& newString)> AfterLabelEdit;
+  BeforeLabelEditHandler BeforeLabelEdit;
+  AfterLabelEditHandler AfterLabelEdit;
 
   void Create(HWND parent) override;
   bool OnNotify(NMHDR* hdr, LRESULT& result) override;
@@ -111,13 +112,13 @@ class TreeView : public Control {
   void RaiseExpandOrCollapse(Node& node, bool expand);
 
   std::vector<NodeRef> roots_;
-  std::unordered_map<std::string, Node*> byKey_;
+  KeyIndex<Node> byKey_;
   int count_ = 0;
   std::weak_ptr<Node> dropHighlight_;
   ImageList* images_ = nullptr;
   std::string separator_ = "\\";
   bool expandingByCode_ = false;
-  bool editStartedByCode_ = false;
+  LabelEditing labelEditing_;
 };
 
 }  // namespace corvana::forms
