@@ -6,15 +6,11 @@
 
 #include "core/message_box.h"
 #include "core/string_table.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
 
-constexpr int kMainWindowLoadingId = 1050;
-constexpr int kLoadingId = 1051;
-constexpr int kNotFoundId = 1052;
-constexpr int kCannotLoadId = 1053;
-constexpr int kCheckInstallationId = 1054;
 
 // Rows 1 and 9 are the program's own control libraries. The Windows family of control
 // libraries (.ocx) is not part of every platform that runs the program (Wine has none of the
@@ -45,16 +41,16 @@ std::span<const RequiredLibrary> RequiredLibraries() { return kRequiredLibraries
 
 bool TryLoadLibrary(const RequiredLibrary& library, StartUpSteps& steps) {
   const std::string line =
-      LoadResString(kLoadingId) + library.fileLoaded + " (" + library.description + ") ...";
+      LoadResString(IDS_LOADING) + library.fileLoaded + " (" + library.description + ") ...";
   steps.ShowStatus(line, true);
   const bool loaded = Load(library.fileLoaded) || Load(library.providedBy);
-  steps.ShowStatus(line + (loaded ? "Okay." : LoadResString(kNotFoundId)), false);
+  steps.ShowStatus(line + (loaded ? "Okay." : LoadResString(IDS_NOT_FOUND)), false);
   SleepEx(100, TRUE);
   return loaded;
 }
 
 void ReportMissingLibraryAndEnd(const std::string& fileName, StartUpSteps& steps) {
-  ShowMessage(LoadResString(kCannotLoadId) + " '" + fileName + "' !\r\n" + LoadResString(kCheckInstallationId),
+  ShowMessage(LoadResString(IDS_LIBRARY_NOT_LOADED) + " '" + fileName + "' !\r\n" + LoadResString(IDS_CHECK_INSTALLATION),
               MB_OK | MB_ICONERROR, kProductTitle);
   steps.UnloadSplash();
   steps.EndProgram();
@@ -68,7 +64,7 @@ bool CheckRequiredLibraries(std::span<const RequiredLibrary> libraries, StartUpS
     }
   }
   SleepEx(300, TRUE);
-  steps.ShowStatus(LoadResString(kMainWindowLoadingId), true);
+  steps.ShowStatus(LoadResString(IDS_LOADING_MAIN_WINDOW), true);
   SleepEx(300, TRUE);
   steps.ShowMainWindow();
   steps.UnloadSplash();

@@ -15,17 +15,11 @@
 #include "main_window/path_text.h"
 #include "main_window/program_state.h"
 #include "main_window/tree_drag.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
 
-constexpr int kObjectsId = 3000;
-constexpr int kTargetId = 3001;
-constexpr int kPortId = 3002;
-constexpr int kFolderId = 3028;
-constexpr int kVncConnectionId = 3029;
-constexpr int kObjectsSelectedId = 3032;
-constexpr int kPcAWConnectionId = 3042;
 constexpr int kBusyPointer = 13;
 constexpr int kFirstVncPort = 5900;
 // Above this many selected items the details show only their count.
@@ -164,7 +158,7 @@ void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
     }
   }
   if (forms::PanelRef status = frmMain.StatusBar1().PanelByKey("status"))
-    status->SetText(std::to_string(connections.size()) + " " + LoadResString(kObjectsId));
+    status->SetText(std::to_string(connections.size()) + " " + LoadResString(IDS_OBJECTS));
   if (list.SortKey() == 0) list.SetSorted(true);
   frmMain.DoMousePointer(0);
 }
@@ -236,12 +230,12 @@ void MainForm::lstItems_Click() {
     forms::ListItemRef item = SelectedItems(list).front();
     txtItemName().SetText(item->Text());
     if (item->Tag() == kFolderTag) {
-      txtConnInfo().SetText(LoadResString(kFolderId));
+      txtConnInfo().SetText(LoadResString(IDS_FOLDER));
       EnableButton(*this, "edit", false);
       SetFilePanel(*this, "");
       ShowKindPicture(*this, parts().picTYPE_FOLDER);
     } else if (item->Tag() == kPcAWTag) {
-      txtConnInfo().SetText(LoadResString(kPcAWConnectionId) + kCrLf + LoadResString(kTargetId) + ": " +
+      txtConnInfo().SetText(LoadResString(IDS_PCAW_CONNECTION) + kCrLf + LoadResString(IDS_TARGET) + ": " +
                             item->SubItem(1) + kCrLf);
       SetControlPathText(hWnd(), ReadPcAWFile(item->Key()), txtdummy());
       SetFilePanel(*this, txtdummy().Text());
@@ -249,8 +243,8 @@ void MainForm::lstItems_Click() {
       ShowKindPicture(*this, parts().picTYPE_PCAW);
     } else {
       EnableButton(*this, "edit", true);
-      txtConnInfo().SetText(LoadResString(kVncConnectionId) + kCrLf + LoadResString(kTargetId) + ": " +
-                            item->SubItem(1) + kCrLf + LoadResString(kPortId) + ": " +
+      txtConnInfo().SetText(LoadResString(IDS_VNC_CONNECTION) + kCrLf + LoadResString(IDS_TARGET) + ": " +
+                            item->SubItem(1) + kCrLf + LoadResString(IDS_PORT) + ": " +
                             std::to_string(DisplayNumber(item->SubItem(2)) + kFirstVncPort) + kCrLf);
       SetFilePanel(*this, "");
       ShowKindPicture(*this, parts().picTYPE_VNC);
@@ -261,10 +255,10 @@ void MainForm::lstItems_Click() {
   if (n > kMostNamesShown) {
     txtItemName().SetText("");
     EnableButton(*this, "edit", false);
-    txtConnInfo().SetText(std::to_string(n) + " " + LoadResString(kObjectsSelectedId));
+    txtConnInfo().SetText(std::to_string(n) + " " + LoadResString(IDS_OBJECTS_SELECTED));
   } else if (n >= 2) {
     txtItemName().SetText("");
-    std::string text = std::to_string(n) + " " + LoadResString(kObjectsSelectedId) + kCrLf + kCrLf + kCrLf;
+    std::string text = std::to_string(n) + " " + LoadResString(IDS_OBJECTS_SELECTED) + kCrLf + kCrLf + kCrLf;
     for (const forms::ListItemRef& item : SelectedItems(list)) text += item->Text() + kCrLf;
     txtConnInfo().SetText(text);
   } else {

@@ -3,12 +3,11 @@
 #include "core/registry_store.h"
 #include "core/string_table.h"
 #include "main_window/main_form.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
 
-constexpr int kExpandId = 3022;
-constexpr int kCollapseId = 3023;
 constexpr int kRightButtonFlag = 2;
 
 }  // namespace
@@ -22,7 +21,7 @@ forms::Menu& PrepareFolderPopup(MainForm& frmMain, const forms::NodeRef& Node) {
   if (!Node) {
     frmMain.NewFolderFromFileMenu = false;
     for (forms::Menu* item : {&remove, &rename, &paste, &expand}) item->SetEnabled(false);
-    expand.SetCaption(LoadResString(kExpandId));
+    expand.SetCaption(LoadResString(IDS_MENU_EXPAND));
     return c.mnuNewFolder;
   }
   Node->SetSelected(true);
@@ -31,7 +30,7 @@ forms::Menu& PrepareFolderPopup(MainForm& frmMain, const forms::NodeRef& Node) {
   rename.SetEnabled(true);
   paste.SetEnabled(frmMain.HasClip);
   expand.SetEnabled(HasSubFolders(Node->FullPath()));
-  expand.SetCaption(LoadResString(Node->Expanded() ? kCollapseId : kExpandId));
+  expand.SetCaption(LoadResString(Node->Expanded() ? IDS_MENU_COLLAPSE : IDS_MENU_EXPAND));
   return frmMain.HasClip ? paste : expand;
 }
 

@@ -6,11 +6,11 @@
 #include "main_window/folder_popup.h"
 #include "main_window/main_form.h"
 #include "main_window/tree_drag.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
 
-constexpr int kNewFolderId = 1016;
 constexpr int kDelKey = 46;
 constexpr int kF5Key = 116;
 // The scroll zones of a drag, in twips from the tree's top and bottom edges; both bounds exclusive.
@@ -68,7 +68,7 @@ void FillFolderTree(MainForm& frmMain) {
 
 void CreateDefaultFolder(MainForm& frmMain) {
   forms::TreeView& tree = frmMain.tvMain();
-  const std::string name = LoadResString(kNewFolderId);
+  const std::string name = LoadResString(IDS_NEW_FOLDER_NAME);
   AddFolderNode(tree, nullptr, name, name);
   CreateFolderKey("", name);
   if (forms::NodeRef node = tree.NodeByKey(name)) node->SetSelected(true);

@@ -14,7 +14,8 @@
 #include "main_window/program_version.h"
 #include "main_window/tree_drag.h"
 #include "main_window/window_settings.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
+#include "resources/icon_ids.h"
 
 namespace corvana {
 namespace {

@@ -3,14 +3,13 @@
 #include <string>
 
 #include "core/string_table.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 1;
 inline constexpr int kVersionRevision = 2;
-// The language name the version line carries.
-inline constexpr int kLanguageNameId = 1030;
 
 // "1.1.2": what the layout upgrade writes as "Version".
 inline std::string VersionNumberText() {
@@ -18,7 +17,7 @@ inline std::string VersionNumberText() {
 }
 
 // "Version 1.1.2 (Deutsch)": the splash's version line.
-inline std::string VersionLine() { return "Version " + VersionNumberText() + " (" + LoadResString(kLanguageNameId) + ")"; }
+inline std::string VersionLine() { return "Version " + VersionNumberText() + " (" + LoadResString(IDS_LANGUAGE_NAME) + ")"; }
 
 // The tray tooltip of the load and the watchdog; minimising uses the plain product title.
 inline std::string VersionedTrayTip() { return "VNC Corvana " + VersionLine(); }
