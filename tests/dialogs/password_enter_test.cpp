@@ -12,7 +12,7 @@
 #include "core/string_table.h"
 #include "forms/basic_controls.h"
 #include "forms/message_loop.h"
-#include "stand_in_control.h"
+#include "support/own_desktop/stand_in_control.h"
 #include "support/registry_sandbox.h"
 
 using namespace corvana;

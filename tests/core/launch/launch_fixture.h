@@ -10,7 +10,7 @@
 #include "core/connection_record.h"
 #include "core/global_options.h"
 #include "core/vnc_viewer_launch.h"
-#include "stand_in_control.h"
+#include "support/own_desktop/stand_in_control.h"
 #include "support/message_box_watcher.h"
 #include "support/registry_sandbox.h"
 

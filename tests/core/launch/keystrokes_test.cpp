@@ -4,7 +4,7 @@
 
 #include "core/foreign_window.h"
 #include "core/process_start.h"
-#include "stand_in_control.h"
+#include "support/own_desktop/stand_in_control.h"
 
 using namespace corvana;
 using namespace corvana::test;

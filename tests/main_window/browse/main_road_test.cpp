@@ -5,7 +5,7 @@
 #include "browse_fixture.h"
 #include "core/global_options.h"
 #include "core/vnc_viewer_launch.h"
-#include "stand_in_control.h"
+#include "support/own_desktop/stand_in_control.h"
 #include "support/other_thread.h"
 
 using namespace corvana;

@@ -4,7 +4,7 @@
 
 #include "core/registry_value.h"
 #include "core/string_table.h"
-#include "stand_in_control.h"
+#include "support/own_desktop/stand_in_control.h"
 #include "support/message_box_watcher.h"
 #include "support/registry_sandbox.h"
 
