@@ -15,6 +15,7 @@
 #include "support/other_thread.h"
 
 using namespace corvana::forms;
+using corvana::forms::test::Decl;
 using corvana::forms::test::MouseTo;
 using corvana::forms::test::PumpUntil;
 
