@@ -4,6 +4,7 @@
 
 #include "core/passwords.h"
 #include "forms/basic_controls.h"
+#include "forms/declaration_builder.h"
 #include "forms/image_list.h"
 #include "forms/localize_form.h"
 #include "forms/picture.h"
@@ -12,20 +13,6 @@
 
 namespace corvana::dialogs {
 namespace {
-
-forms::ControlDecl Control(const char* type, const char* name, int left, int top, int width, int height,
-                           const char* text = "", const char* tag = "") {
-  forms::ControlDecl d;
-  d.type = type;
-  d.name = name;
-  d.left = left;
-  d.top = top;
-  d.width = width;
-  d.height = height;
-  d.text = text;
-  d.tag = tag;
-  return d;
-}
 
 // Never seeded, as the pictures were meant to be: every run of the program draws the same row.
 std::minstd_rand& RandomSource() {
@@ -53,6 +40,8 @@ forms::PictureRef PictureOfImage(const forms::ImageList& list, int index, COLORR
 }  // namespace
 
 forms::FormDecl PasswordEnterDeclaration() {
+  using forms::Decl;
+  using forms::ImageListDecl;
   forms::FormDecl f;
   f.name = "dlgPasswordEnter";
   f.caption = "Kennwort eingeben";
@@ -62,20 +51,17 @@ forms::FormDecl PasswordEnterDeclaration() {
   f.borderStyle = forms::BorderStyle::FixedDialog;
   f.minButton = f.maxButton = false;
 
-  forms::ControlDecl password = Control("TextBox", "txtPassword", 240, 240, 3000, 315);
-  password.extras["PasswordChar"] = "*";
-  forms::ControlDecl save = Control("CheckBox", "chkSavePassword", 240, 720, 3000, 255, "Kennwort &speichern", "1024");
-  forms::ControlDecl ok = Control("CommandButton", "cmdOK", 240, 1140, 1500, 375, "Ver&binden", "1025");
-  ok.extras["Default"] = "1";
-  forms::ControlDecl cancel = Control("CommandButton", "cmdCancel", 1920, 1140, 1500, 375, "&Abbrechen", "120");
-  cancel.extras["Cancel"] = "1";
-  forms::ControlDecl pic = Control("PictureBox", "Pic", 3660, 150, 540, 540);
-  forms::ControlDecl images = Control("ImageList", "ilst", 0, 0, 0, 0);
-  images.extras["ImageWidth"] = "32";
-  images.extras["ImageHeight"] = "32";
+  std::vector<forms::ImageDecl> pictures;
   for (int i = 0; i < PASSWORD_PICTURE_COUNT; ++i)
-    images.images.push_back({"p" + std::to_string(i + 1), IDI_PASSWORD_1 + i, true});
-  f.controls = {password, save, ok, cancel, pic, images};
+    pictures.push_back({"p" + std::to_string(i + 1), IDI_PASSWORD_1 + i, true});
+  f.controls = {
+      Decl("TextBox", "txtPassword", 240, 240, 3000, 315).Extra("PasswordChar", "*"),
+      Decl("CheckBox", "chkSavePassword", 240, 720, 3000, 255).Text("Kennwort &speichern").Tag("1024"),
+      Decl("CommandButton", "cmdOK", 240, 1140, 1500, 375).Text("Ver&binden").Tag("1025").Extra("Default", "1"),
+      Decl("CommandButton", "cmdCancel", 1920, 1140, 1500, 375).Text("&Abbrechen").Tag("120").Extra("Cancel", "1"),
+      Decl("PictureBox", "Pic", 3660, 150, 540, 540),
+      ImageListDecl("ilst", 32, std::move(pictures)),
+  };
   return f;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/pcaw.h"
 #include "core/string_table.h"
+#include "forms/declaration_builder.h"
 #include "forms/picture_controls.h"
 #include "forms/twips.h"
 #include "main_window/program_state.h"
@@ -13,43 +14,25 @@ namespace {
 
 constexpr int kBusyPointer = 13;
 
-forms::ControlDecl Decl(const char* type, const char* name, int left, int top, int width, int height,
-                        const char* text = "", const char* container = "") {
-  forms::ControlDecl d;
-  d.type = type;
-  d.name = name;
-  d.left = left;
-  d.top = top;
-  d.width = width;
-  d.height = height;
-  d.text = text;
-  d.container = container;
-  return d;
-}
-
 }  // namespace
 
 // The picture is the client area: 405 x 252 pixels; the texts stand below its banner.
 forms::FormDecl SplashFormDeclaration() {
+  using forms::Decl;
   forms::FormDecl f;
   f.name = "frmSplash";
   f.caption = "VNC Corvana";
   f.clientWidth = 6075;
   f.clientHeight = 3780;
   f.borderStyle = forms::BorderStyle::None;
-  forms::ControlDecl picture = Decl("PictureBox", "picSplash", 0, 0, 6075, 3780);
-  picture.extras["BorderStyle"] = "0";
-  picture.extras["BackColor"] = "0xFFFFFF";
-  forms::ControlDecl timer = Decl("Timer", "Timer1", 0, 0, 0, 0);
-  timer.extras["Interval"] = "1000";
-  timer.enabled = false;
-  forms::ControlDecl disclaimer = Decl("Label", "lblDisclaimer", 240, 1830, 5595, 1260, "Warnung: ...", "picSplash");
-  f.controls = {picture,
-                Decl("Label", "lblVersion", 240, 1485, 3600, 255, "Version", "picSplash"),
-                Decl("Label", "lblPCAWversion", 3840, 1485, 1995, 255, "", "picSplash"),
-                disclaimer,
-                Decl("Label", "lblStatus", 240, 3360, 5595, 255, "", "picSplash"),
-                timer};
+  f.controls = {
+      Decl("PictureBox", "picSplash", 0, 0, 6075, 3780).Extra("BorderStyle", "0").Extra("BackColor", "0xFFFFFF"),
+      Decl("Label", "lblVersion", 240, 1485, 3600, 255).Text("Version").In("picSplash"),
+      Decl("Label", "lblPCAWversion", 3840, 1485, 1995, 255).In("picSplash"),
+      Decl("Label", "lblDisclaimer", 240, 1830, 5595, 1260).Text("Warnung: ...").In("picSplash"),
+      Decl("Label", "lblStatus", 240, 3360, 5595, 255).In("picSplash"),
+      Decl("Timer", "Timer1").Extra("Interval", "1000").Disabled(),
+  };
   return f;
 }
 

@@ -19,7 +19,6 @@
 
 using namespace corvana;
 using namespace corvana::forms;
-using corvana::forms::test::Decl;
 using corvana::forms::test::PumpUntil;
 
 namespace {
@@ -33,9 +32,9 @@ FormDecl ControlsForm() {
   f.clientHeight = 6000;
   ControlDecl images = Decl("ImageList", "imglToolbar");
   images.images = {{"new", IDI_TOOLBAR_NEW, true}, {"Delete", IDI_TOOLBAR_DELETE, true}, {"missing", 4711, true}};
-  ControlDecl bar = Decl("Toolbar", "Toolbar1");
+  ControlDecl bar = Decl("Toolbar", "Toolbar1", 0, 0, 1200, 300);
   bar.buttons = {{"new", "tip new", "new", 0, true}, {"sep", "", "", 3, true}, {"delete", "tip delete", "delete", 0, false}};
-  ControlDecl status = Decl("StatusBar", "StatusBar1");
+  ControlDecl status = Decl("StatusBar", "StatusBar1", 0, 0, 1200, 300);
   status.panels = {{"status", "ready", 1500, false, true}, {"hidden", "x", 900, false, false}, {"file", "", 1500, true, true}};
   ControlDecl tabs = Decl("TabStrip", "tbsOptions", 300, 900, 4500, 1500);
   tabs.tabs = {{"One", "one", "", ""}, {"Two", "two", "", ""}, {"Three", "three", "", ""}};
@@ -49,7 +48,7 @@ FormDecl ControlsForm() {
                 list,
                 progress,
                 Decl("Animation", "anim", 300, 3000, 4500, 900),
-                Decl("Label", "lblHomePage", 5100, 2600, 2000, 300, "home"),
+                Decl("Label", "lblHomePage", 5100, 2600, 2000, 300).Text("home"),
                 Decl("TextBox", "lblSource", 5100, 3000, 2000, 300),
                 Decl("PictureBox", "picTYPE_FOLDER", 5100, 3500, 600, 600),
                 Decl("TreeView", "tvMain", 300, 4000, 3000, 1500)};

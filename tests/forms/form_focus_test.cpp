@@ -15,7 +15,6 @@
 #include "support/other_thread.h"
 
 using namespace corvana::forms;
-using corvana::forms::test::Decl;
 using corvana::forms::test::MouseTo;
 using corvana::forms::test::PumpUntil;
 

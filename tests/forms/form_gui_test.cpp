@@ -12,7 +12,6 @@
 #include "support/other_thread.h"
 
 using namespace corvana::forms;
-using corvana::forms::test::Decl;
 using corvana::forms::test::MouseTo;
 using corvana::forms::test::PumpUntil;
 using corvana::test::RunOnAnotherThread;
@@ -28,16 +27,13 @@ FormDecl ButtonForm() {
   f.top = 1500;
   f.clientWidth = 6000;
   f.clientHeight = 3000;
-  ControlDecl ok = Decl("CommandButton", "cmdOK", 600, 450, 1500, 450, "OK");
-  ok.extras["Default"] = "1";
-  ControlDecl cancel = Decl("CommandButton", "cmdCancel", 2400, 450, 1500, 450, "Abbrechen");
-  cancel.extras["Cancel"] = "1";
-  ControlDecl frame = Decl("Frame", "fraChoice", 300, 1200, 3000, 1500, "Choice");
-  f.controls = {ok, cancel, Decl("TextBox", "txtName", 4200, 450, 1500, 300), frame,
-                Decl("OptionButton", "optA", 150, 300, 1200, 300, "A"), Decl("OptionButton", "optB", 150, 700, 1200, 300, "B"),
-                Decl("CheckBox", "chkFlag", 3600, 1200, 1500, 300, "Flag")};
-  f.controls[4].container = "fraChoice";
-  f.controls[5].container = "fraChoice";
+  f.controls = {Decl("CommandButton", "cmdOK", 600, 450, 1500, 450).Text("OK").Extra("Default", "1"),
+                Decl("CommandButton", "cmdCancel", 2400, 450, 1500, 450).Text("Abbrechen").Extra("Cancel", "1"),
+                Decl("TextBox", "txtName", 4200, 450, 1500, 300),
+                Decl("Frame", "fraChoice", 300, 1200, 3000, 1500).Text("Choice"),
+                Decl("OptionButton", "optA", 150, 300, 1200, 300).Text("A").In("fraChoice"),
+                Decl("OptionButton", "optB", 150, 700, 1200, 300).Text("B").In("fraChoice"),
+                Decl("CheckBox", "chkFlag", 3600, 1200, 1500, 300).Text("Flag")};
   f.menus = {{"mnuView", -1, "&View", false, true, true,
               {{"mnuBig", -1, "Big", false, true, true, {}}, {"mnuHidden", -1, "Hidden", false, true, true, {}}}},
              {"mnuPopUp", -1, "popup", false, true, false, {{"mnuOpen", -1, "Open"}}}};

@@ -15,7 +15,6 @@
 #include "support/message_box_watcher.h"
 
 using namespace corvana::forms;
-using corvana::forms::test::Decl;
 using corvana::forms::test::MouseTo;
 using corvana::forms::test::PumpUntil;
 using corvana::test::MessageBoxWatcher;
@@ -47,7 +46,7 @@ POINT CentreOf(const Control& control) {
 }
 
 TEST(HandlerGuard, AnErrorInAHandlerBecomesAMessageAndTheFormGoesOn) {
-  Form form(FrontForm({Decl("CommandButton", "cmdBoom", 300, 300, 1500, 450, "Boom")}));
+  Form form(FrontForm({Decl("CommandButton", "cmdBoom", 300, 300, 1500, 450).Text("Boom")}));
   form.Show();
   auto& button = form.Get<CommandButton>("cmdBoom");
   int clicks = 0;

@@ -14,7 +14,6 @@
 
 using namespace corvana;
 using namespace corvana::forms;
-using corvana::forms::test::Decl;
 
 namespace {
 
@@ -27,17 +26,17 @@ FormDecl HolderForm() {
   f.caption = "design caption";
   f.tag = "131";
   f.controls = {
-      Decl("Label", "lblEmptyTag", 0, 0, 1200, 300, "keep empty", ""),
-      Decl("Label", "lblUnknownId", 0, 300, 1200, 300, "keep unknown", kUnknownId),
-      Decl("Label", "lblNotNumber", 0, 600, 1200, 300, "keep text", "abc"),
-      Decl("Label", "lblDigitsThenText", 0, 900, 1200, 300, "keep mixed", "143x"),
-      Decl("Label", "lblValid", 0, 1200, 1200, 300, "design", "143"),
-      Decl("Label", "lblBlanks", 0, 1500, 1200, 300, "design", " 144 "),
-      Decl("TextBox", "txtValid", 1500, 0, 1200, 300, "typed text", "143", "144"),
-      Decl("TextBox", "txtZero", 1500, 300, 1200, 300, "zero", "0", "0"),
-      Decl("TextBox", "txtNotNumber", 1500, 600, 1200, 300, "word", "abc", "abc"),
-      Decl("CommandButton", "cmdLeadingDigits", 1500, 900, 1200, 300, "design", "120abc"),
-      Decl("CommandButton", "cmdUnknown", 1500, 1200, 1200, 300, "design", kUnknownId),
+      Decl("Label", "lblEmptyTag", 0, 0, 1200, 300).Text("keep empty"),
+      Decl("Label", "lblUnknownId", 0, 300, 1200, 300).Text("keep unknown").Tag(kUnknownId),
+      Decl("Label", "lblNotNumber", 0, 600, 1200, 300).Text("keep text").Tag("abc"),
+      Decl("Label", "lblDigitsThenText", 0, 900, 1200, 300).Text("keep mixed").Tag("143x"),
+      Decl("Label", "lblValid", 0, 1200, 1200, 300).Text("design").Tag("143"),
+      Decl("Label", "lblBlanks", 0, 1500, 1200, 300).Text("design").Tag(" 144 "),
+      Decl("TextBox", "txtValid", 1500, 0, 1200, 300).Text("typed text").Tag("143").ToolTip("144"),
+      Decl("TextBox", "txtZero", 1500, 300, 1200, 300).Text("zero").Tag("0").ToolTip("0"),
+      Decl("TextBox", "txtNotNumber", 1500, 600, 1200, 300).Text("word").Tag("abc").ToolTip("abc"),
+      Decl("CommandButton", "cmdLeadingDigits", 1500, 900, 1200, 300).Text("design").Tag("120abc"),
+      Decl("CommandButton", "cmdUnknown", 1500, 1200, 1200, 300).Text("design").Tag(kUnknownId),
   };
   ControlDecl tabs = Decl("TabStrip", "tbsOptions", 3000, 0, 3000, 1500);
   tabs.tabs = {{"tab one", "one", "121", "122"}, {"tab two", "two", "", "nonsense"}};

@@ -21,16 +21,8 @@
 #include "resources/resource_ids.h"
 
 using namespace corvana::forms;
-using corvana::forms::test::Decl;
 
 namespace {
-
-ControlDecl Images(const char* name, int size, std::vector<ImageDecl> images) {
-  ControlDecl d = Decl("ImageList", name);
-  d.extras["ImageWidth"] = d.extras["ImageHeight"] = std::to_string(size);
-  d.images = std::move(images);
-  return d;
-}
 
 FormDecl MainDecl() {
   FormDecl f;
@@ -41,30 +33,32 @@ FormDecl MainDecl() {
   f.top = 300;
   f.clientWidth = 10500;
   f.clientHeight = 6600;
-  f.controls.push_back(Images("imgLstTreeView", 16, {{"close", IDI_TREE_CLOSE, true}, {"open", IDI_TREE_OPEN, true}}));
-  f.controls.push_back(Images("imgLstSmall", 16,
-                              {{"folder", IDI_LIST_FOLDER, true}, {"connection", IDI_LIST_CONNECTION, true},
-                               {"pcaw", IDI_LIST_PCAW, true}}));
-  f.controls.push_back(Images("imglColHeaders", 16, {{"asc", IDI_HEADER_ASC, true}, {"des", IDI_HEADER_DES, true}}));
-  f.controls.push_back(Images("imglToolbar", 16,
-                              {{"new", IDI_TOOLBAR_NEW, true}, {"delete", IDI_TOOLBAR_DELETE, true},
-                               {"edit", IDI_TOOLBAR_EDIT, true}, {"options", IDI_TOOLBAR_OPTIONS, true},
-                               {"list", IDI_TOOLBAR_LIST, true}, {"largeicons", IDI_TOOLBAR_LARGEICONS, true},
-                               {"smallicons", IDI_TOOLBAR_SMALLICONS, true}, {"details", IDI_TOOLBAR_DETAILS, true},
-                               {"import", IDI_TOOLBAR_IMPORT, true}, {"info", IDI_TOOLBAR_INFO, true}}));
-  ControlDecl bar = Decl("Toolbar", "Toolbar1");
+  f.controls.push_back(
+      ImageListDecl("imgLstTreeView", 16, {{"close", IDI_TREE_CLOSE, true}, {"open", IDI_TREE_OPEN, true}}));
+  f.controls.push_back(ImageListDecl("imgLstSmall", 16,
+                                     {{"folder", IDI_LIST_FOLDER, true}, {"connection", IDI_LIST_CONNECTION, true},
+                                      {"pcaw", IDI_LIST_PCAW, true}}));
+  f.controls.push_back(
+      ImageListDecl("imglColHeaders", 16, {{"asc", IDI_HEADER_ASC, true}, {"des", IDI_HEADER_DES, true}}));
+  f.controls.push_back(ImageListDecl(
+      "imglToolbar", 16,
+      {{"new", IDI_TOOLBAR_NEW, true}, {"delete", IDI_TOOLBAR_DELETE, true}, {"edit", IDI_TOOLBAR_EDIT, true},
+       {"options", IDI_TOOLBAR_OPTIONS, true}, {"list", IDI_TOOLBAR_LIST, true},
+       {"largeicons", IDI_TOOLBAR_LARGEICONS, true}, {"smallicons", IDI_TOOLBAR_SMALLICONS, true},
+       {"details", IDI_TOOLBAR_DETAILS, true}, {"import", IDI_TOOLBAR_IMPORT, true},
+       {"info", IDI_TOOLBAR_INFO, true}}));
+  ControlDecl bar = Decl("Toolbar", "Toolbar1", 0, 0, 1200, 300);
   for (auto [key, tip] : {std::pair{"new", "132"}, {"delete", "133"}, {"edit", "134"}, {"", ""}, {"options", "135"},
                           {"", ""}, {"list", "136"}, {"largeicons", "137"}, {"smallicons", "138"}, {"details", "139"},
                           {"", ""}, {"import", "1033"}, {"info", "141"}})
     bar.buttons.push_back({key, tip, key, *key ? 0 : 3, true});
   f.controls.push_back(bar);
   f.controls.push_back(Decl("TreeView", "tvMain", 0, 480, 3300, 5700));
-  ControlDecl list = Decl("ListView", "lstItems", 3390, 480, 7110, 5700);
-  list.extras["View"] = "3";
+  ControlDecl list = Decl("ListView", "lstItems", 3390, 480, 7110, 5700).Extra("View", "3");
   list.columns = {{"Name", "", "143", 2200}, {"Rechner", "", "144", 2000}, {"Display", "", "145", 1300},
                   {"Port", "", "1006", 1300}};
   f.controls.push_back(list);
-  ControlDecl status = Decl("StatusBar", "StatusBar1");
+  ControlDecl status = Decl("StatusBar", "StatusBar1", 0, 0, 1200, 300);
   status.panels = {{"status", "3 Objekt(e)", 2400, false, true}, {"file", "", 2400, true, true}};
   f.controls.push_back(status);
   f.menus = {{"mnuDatei", -1, "3005", false, true, true, {{"mnuDateiNew", -1, "3025"}, {"mnuSep", -1, "-"}, {"mnuEnd", -1, "3006"}}},
@@ -85,34 +79,28 @@ FormDecl DialogDecl() {
   ControlDecl tabs = Decl("TabStrip", "tbsOptions", 120, 120, 5160, 3720);
   tabs.tabs = {{"VNC", "", "122", ""}, {"Java", "", "2013", ""}, {"General", "", "2014", ""}};
   f.controls.push_back(tabs);
-  f.controls.push_back(Decl("Frame", "fraEncoding", 300, 540, 2400, 1380, "", "102"));
+  f.controls.push_back(Decl("Frame", "fraEncoding", 300, 540, 2400, 1380).Tag("102"));
   int top = 270;
   for (auto [name, tag] : {std::pair{"optHextile", "103"}, {"optCoRRE", "104"}, {"optRaw", "106"}}) {
-    ControlDecl o = Decl("OptionButton", name, 150, top, 2100, 270, "", tag);
-    o.container = "fraEncoding";
-    f.controls.push_back(o);
+    f.controls.push_back(Decl("OptionButton", name, 150, top, 2100, 270).Tag(tag).In("fraEncoding"));
     top += 330;
   }
-  f.controls.push_back(Decl("Frame", "fraMouse", 2850, 540, 2250, 1380, "", "129"));
+  f.controls.push_back(Decl("Frame", "fraMouse", 2850, 540, 2250, 1380).Tag("129"));
   top = 270;
   for (auto [name, tag] : {std::pair{"chkEmulate3Buttons", "112"}, {"chkSwapMouse", "113"}}) {
-    ControlDecl c = Decl("CheckBox", name, 150, top, 2000, 450, "", tag);
-    c.extras["Value"] = top == 270 ? "1" : "0";
-    c.container = "fraMouse";
-    f.controls.push_back(c);
+    f.controls.push_back(
+        Decl("CheckBox", name, 150, top, 2000, 450).Tag(tag).In("fraMouse").Extra("Value", top == 270 ? "1" : "0"));
     top += 500;
   }
-  f.controls.push_back(Decl("Label", "lblViewer", 300, 2100, 4800, 240, "", "128"));
-  f.controls.push_back(Decl("TextBox", "txtLocationOfVNCviewer", 300, 2370, 3900, 300, "C:\\Programme\\vncviewer.exe"));
-  f.controls.push_back(Decl("CommandButton", "cmdFindVNCViewer", 4290, 2370, 810, 300, "..."));
-  ControlDecl bar = Decl("ProgressBar", "pbar", 300, 3000, 4800, 240);
-  f.controls.push_back(bar);
-  ControlDecl ok = Decl("CommandButton", "cmdOK", 2760, 4020, 1200, 360, "OK", "130");
-  ok.extras["Default"] = "1";
-  ControlDecl cancel = Decl("CommandButton", "cmdCancel", 4080, 4020, 1200, 360, "Cancel", "120");
-  cancel.extras["Cancel"] = "1";
-  f.controls.push_back(ok);
-  f.controls.push_back(cancel);
+  f.controls.push_back(Decl("Label", "lblViewer", 300, 2100, 4800, 240).Tag("128"));
+  f.controls.push_back(
+      Decl("TextBox", "txtLocationOfVNCviewer", 300, 2370, 3900, 300).Text("C:\\Programme\\vncviewer.exe"));
+  f.controls.push_back(Decl("CommandButton", "cmdFindVNCViewer", 4290, 2370, 810, 300).Text("..."));
+  f.controls.push_back(Decl("ProgressBar", "pbar", 300, 3000, 4800, 240));
+  f.controls.push_back(
+      Decl("CommandButton", "cmdOK", 2760, 4020, 1200, 360).Text("OK").Tag("130").Extra("Default", "1"));
+  f.controls.push_back(
+      Decl("CommandButton", "cmdCancel", 4080, 4020, 1200, 360).Text("Cancel").Tag("120").Extra("Cancel", "1"));
   return f;
 }
 

@@ -7,7 +7,6 @@
 #include "form_fixture.h"
 
 using namespace corvana::forms;
-using corvana::forms::test::Decl;
 using corvana::forms::test::PumpUntil;
 
 namespace {
