@@ -1,4 +1,5 @@
 // frmMain as the designer left it: design geometry in twips, design texts and string-table ids.
+#include "forms/declaration_builder.h"
 #include "main_window/main_form.h"
 #include "resources/resource_ids.h"
 
@@ -6,33 +7,12 @@ namespace corvana {
 namespace {
 
 using forms::ControlDecl;
+using forms::Decl;
+using forms::ImageListDecl;
 using forms::MenuDecl;
-
-ControlDecl Decl(const char* type, const char* name, int left, int top, int width, int height,
-                 const char* container = "") {
-  ControlDecl d;
-  d.type = type;
-  d.name = name;
-  d.left = left;
-  d.top = top;
-  d.width = width;
-  d.height = height;
-  d.container = container;
-  return d;
-}
-
-ControlDecl Hidden(ControlDecl d) {
-  d.visible = false;
-  return d;
-}
-
-ControlDecl IconList(const char* name, int size, std::vector<forms::ImageDecl> images) {
-  ControlDecl d = Decl("ImageList", name, 0, 0, 0, 0);
-  d.extras["ImageWidth"] = std::to_string(size);
-  d.extras["ImageHeight"] = std::to_string(size);
-  d.images = std::move(images);
-  return d;
-}
+using forms::MenuItem;
+using forms::MenuSeparator;
+using forms::PopupOnlyMenu;
 
 struct ToolbarKey {
   const char* key;
@@ -52,7 +32,7 @@ ControlDecl ToolbarImages(const char* name, int size, bool disabled) {
   std::vector<forms::ImageDecl> images;
   for (const ToolbarKey& k : kToolbarKeys)
     images.push_back({k.key, k.icon + (disabled ? IDI_TOOLBAR_DISABLED_OFFSET : 0), true});
-  return IconList(name, size, std::move(images));
+  return ImageListDecl(name, size, std::move(images));
 }
 
 ControlDecl Toolbar() {
@@ -65,55 +45,42 @@ ControlDecl Toolbar() {
   return d;
 }
 
-MenuDecl Item(const char* name, const char* caption, std::vector<MenuDecl> items = {}) {
-  MenuDecl m;
-  m.name = name;
-  m.caption = caption;
-  m.items = std::move(items);
-  return m;
-}
-
-MenuDecl Separator(const char* name) { return Item(name, "-"); }
-
-MenuDecl PopUp(const char* name, std::vector<MenuDecl> items) {
-  MenuDecl m = Item(name, name, std::move(items));
-  m.visible = false;  // shown only as a popup menu
-  return m;
-}
-
 std::vector<MenuDecl> Menus() {
-  MenuDecl bigSymbols = Item("mnuBigSymbols", "3008");
-  MenuDecl statusBar = Item("mnuShowSbar", "3009");
+  MenuDecl bigSymbols = MenuItem("mnuBigSymbols", "3008");
+  MenuDecl statusBar = MenuItem("mnuShowSbar", "3009");
   statusBar.checked = true;
-  MenuDecl folderInfo = Item("mnuShowFolderInfo", "4002");
+  MenuDecl folderInfo = MenuItem("mnuShowFolderInfo", "4002");
   folderInfo.checked = true;
   return {
-      Item("mnuDatei", "3005",
-           {Item("mnuDateiNew", "3025",
-                 {Item("mnuDateiNewFolder", "3026"), Item("mnuDateiNewConnection", "3027")}),
-            Separator("mnuDateiSep1"), Item("mnuEnd", "3006")}),
-      Item("mnuAnsicht", "3007",
-           {bigSymbols, statusBar, Item("mnuShowBackground", "3040"), folderInfo, Separator("mnuAnsichtSep1"),
-            Item("mnuPluginManagement", "Plugin's...")}),
-      PopUp("mnuPopUp",
-            {Item("mnuCopyConnection", "3016"), Item("mnuPasteConnection", "3017"), Item("mnuCutConnection", "3018"),
-             Separator("mnuPopUpSep1"),
-             Item("mnuRootConnect", "3024",
-                  {Item("mnuConnect", "146"), Item("mnuConnectWithJava", "2000"),
-                   Item("mnuConnectWithInternalBrowser", "1001"), Item("mnuFileTransferWithVNCFS", "1007"),
-                   Item("mnuPcAW_Connect", "3043")}),
-             Separator("mnuPopUpSep2"),
-             Item("mnuTools", "2016",
-                  {Item("mnuGetRFBVersion", "2015"), Item("mnuFTP", "2017"), Item("mnuHTTP", "2018")}),
-             Separator("mnuPopUpSep3"), Item("mnuEdit", "147"), Item("mnuDelete", "148"), Item("mnuRename", "1018"),
-             Item("mnuNew", "151"), Separator("mnuPopUpSep4"), Item("mnuPlugin", "PlugIns...")}),
-      PopUp("mnuPopUpFolder",
-            {Item("mnuNewFolder", "1015"), Item("mnuRenameFolder", "1018"), Item("mnuDeleteFolder", "1019"),
-             Separator("mnuPopUpFolderSep1"), Item("mnuFolderPaste", "3017"), Item("mnuFolderExpand", "3022")}),
-      PopUp("mnuPopUpFolderLV",
-            {Item("mnuPopUpFolderLV_open", "3030"), Item("mnuPopUpFolderLV_delete", "148"),
-             Separator("mnuPopUpFolderLVSep1"), Item("mnuPopUpFolderLV_copy", "3016"),
-             Item("mnuPopUpFolderLV_cut", "3018")}),
+      MenuItem("mnuDatei", "3005",
+               {MenuItem("mnuDateiNew", "3025",
+                         {MenuItem("mnuDateiNewFolder", "3026"), MenuItem("mnuDateiNewConnection", "3027")}),
+                MenuSeparator("mnuDateiSep1"), MenuItem("mnuEnd", "3006")}),
+      MenuItem("mnuAnsicht", "3007",
+               {bigSymbols, statusBar, MenuItem("mnuShowBackground", "3040"), folderInfo,
+                MenuSeparator("mnuAnsichtSep1"), MenuItem("mnuPluginManagement", "Plugin's...")}),
+      PopupOnlyMenu("mnuPopUp",
+                    {MenuItem("mnuCopyConnection", "3016"), MenuItem("mnuPasteConnection", "3017"),
+                     MenuItem("mnuCutConnection", "3018"), MenuSeparator("mnuPopUpSep1"),
+                     MenuItem("mnuRootConnect", "3024",
+                              {MenuItem("mnuConnect", "146"), MenuItem("mnuConnectWithJava", "2000"),
+                               MenuItem("mnuConnectWithInternalBrowser", "1001"),
+                               MenuItem("mnuFileTransferWithVNCFS", "1007"), MenuItem("mnuPcAW_Connect", "3043")}),
+                     MenuSeparator("mnuPopUpSep2"),
+                     MenuItem("mnuTools", "2016",
+                              {MenuItem("mnuGetRFBVersion", "2015"), MenuItem("mnuFTP", "2017"),
+                               MenuItem("mnuHTTP", "2018")}),
+                     MenuSeparator("mnuPopUpSep3"), MenuItem("mnuEdit", "147"), MenuItem("mnuDelete", "148"),
+                     MenuItem("mnuRename", "1018"), MenuItem("mnuNew", "151"), MenuSeparator("mnuPopUpSep4"),
+                     MenuItem("mnuPlugin", "PlugIns...")}),
+      PopupOnlyMenu("mnuPopUpFolder",
+                    {MenuItem("mnuNewFolder", "1015"), MenuItem("mnuRenameFolder", "1018"),
+                     MenuItem("mnuDeleteFolder", "1019"), MenuSeparator("mnuPopUpFolderSep1"),
+                     MenuItem("mnuFolderPaste", "3017"), MenuItem("mnuFolderExpand", "3022")}),
+      PopupOnlyMenu("mnuPopUpFolderLV",
+                    {MenuItem("mnuPopUpFolderLV_open", "3030"), MenuItem("mnuPopUpFolderLV_delete", "148"),
+                     MenuSeparator("mnuPopUpFolderLVSep1"), MenuItem("mnuPopUpFolderLV_copy", "3016"),
+                     MenuItem("mnuPopUpFolderLV_cut", "3018")}),
   };
 }
 
@@ -133,25 +100,25 @@ forms::FormDecl MainFormDeclaration() {
   ControlDecl tree = Decl("TreeView", "tvMain", 0, 420, 4895, 4845);
   tree.extras["LabelEdit"] = "1";  // manual: started by the rename command
   ControlDecl splitter = Decl("Image", "imgSplitter", 4935, 420, 135, 4845);
-  ControlDecl bar = Hidden(Decl("PictureBox", "picSplitter", 4935, 420, 67, 4825));
+  ControlDecl bar = Decl("PictureBox", "picSplitter", 4935, 420, 67, 4825).Hidden();
   bar.extras["BackColor"] = "0x808080";
   bar.extras["BorderStyle"] = "0";
 
   ControlDecl panel = Decl("PictureBox", "imgFolderInfo", 4995, 420, 6405, 4845);
   panel.extras["BorderStyle"] = "0";
-  ControlDecl folderInfo = Decl("TextBox", "txtFolderInfo", 30, 945, 2430, 315, "imgFolderInfo");
+  ControlDecl folderInfo = Decl("TextBox", "txtFolderInfo", 30, 945, 2430, 315).In("imgFolderInfo");
   folderInfo.extras["Locked"] = "1";
   folderInfo.extras["BorderStyle"] = "0";
-  ControlDecl itemType = Decl("Image", "imgItemType", 30, 1380, 480, 480, "imgFolderInfo");
-  ControlDecl itemName = Decl("TextBox", "txtItemName", 570, 1455, 1890, 315, "imgFolderInfo");
+  ControlDecl itemType = Decl("Image", "imgItemType", 30, 1380, 480, 480).In("imgFolderInfo");
+  ControlDecl itemName = Decl("TextBox", "txtItemName", 570, 1455, 1890, 315).In("imgFolderInfo");
   itemName.extras["Locked"] = "1";
   itemName.extras["BorderStyle"] = "0";
-  ControlDecl connInfo = Decl("TextBox", "txtConnInfo", 30, 1980, 2430, 2865, "imgFolderInfo");
+  ControlDecl connInfo = Decl("TextBox", "txtConnInfo", 30, 1980, 2430, 2865).In("imgFolderInfo");
   connInfo.extras["Locked"] = "1";
   connInfo.extras["MultiLine"] = "1";
   connInfo.extras["BorderStyle"] = "0";
 
-  ControlDecl list = Decl("ListView", "lstItems", 2460, 0, 3885, 4785, "imgFolderInfo");
+  ControlDecl list = Decl("ListView", "lstItems", 2460, 0, 3885, 4785).In("imgFolderInfo");
   list.extras["View"] = "3";
   list.extras["MultiSelect"] = "1";
   list.extras["LabelEdit"] = "1";
@@ -162,7 +129,7 @@ forms::FormDecl MainFormDeclaration() {
 
   ControlDecl status = Decl("StatusBar", "StatusBar1", 0, 5265, 11400, 315);
   status.panels = {{"status", "", 2400, false, true}, {"file", "", 1440, true, true}};
-  ControlDecl dummy = Hidden(Decl("TextBox", "txtdummy", 0, 0, 1440, 315));
+  ControlDecl dummy = Decl("TextBox", "txtdummy", 0, 0, 1440, 315).Hidden();
 
   ControlDecl timer1 = Decl("Timer", "Timer1", 0, 0, 0, 0);
   timer1.extras["Interval"] = "200";
@@ -170,20 +137,22 @@ forms::FormDecl MainFormDeclaration() {
   ControlDecl timer2 = Decl("Timer", "Timer2", 0, 0, 0, 0);
   timer2.extras["Interval"] = "6000";
 
-  ControlDecl copy = Hidden(Decl("ListView", "lvCopy", 0, 0, 1440, 1440));
+  ControlDecl copy = Decl("ListView", "lvCopy", 0, 0, 1440, 1440).Hidden();
 
   f.controls = {
       ToolbarImages("imglToolbar_SMALL", 16, false),
       ToolbarImages("imglToolbar_SMALL_DIS", 16, true),
       ToolbarImages("imglToolbar_BIG", 32, false),
       ToolbarImages("imglToolbar_BIG_DIS", 32, true),
-      IconList("imgLstLstItemsBig", 32,
-               {{"folder", IDI_LIST_FOLDER, true}, {"connection", IDI_LIST_CONNECTION, true}, {"pcaw", IDI_LIST_PCAW, true}}),
-      IconList("imgLstLstItemsSmall", 16,
-               {{"folder", IDI_LIST_FOLDER, true}, {"connection", IDI_LIST_CONNECTION, true}, {"pcaw", IDI_LIST_PCAW, true}}),
-      IconList("imglColHeaders", 16, {{"asc", IDI_HEADER_ASC, true}, {"des", IDI_HEADER_DES, true}}),
-      IconList("imgLstTreeView", 16, {{"close", IDI_TREE_CLOSE, true}, {"open", IDI_TREE_OPEN, true}}),
-      IconList("imgLstIcons", 16, {{"connection", IDI_LIST_CONNECTION, true}}),
+      ImageListDecl("imgLstLstItemsBig", 32,
+                    {{"folder", IDI_LIST_FOLDER, true}, {"connection", IDI_LIST_CONNECTION, true},
+                     {"pcaw", IDI_LIST_PCAW, true}}),
+      ImageListDecl("imgLstLstItemsSmall", 16,
+                    {{"folder", IDI_LIST_FOLDER, true}, {"connection", IDI_LIST_CONNECTION, true},
+                     {"pcaw", IDI_LIST_PCAW, true}}),
+      ImageListDecl("imglColHeaders", 16, {{"asc", IDI_HEADER_ASC, true}, {"des", IDI_HEADER_DES, true}}),
+      ImageListDecl("imgLstTreeView", 16, {{"close", IDI_TREE_CLOSE, true}, {"open", IDI_TREE_OPEN, true}}),
+      ImageListDecl("imgLstIcons", 16, {{"connection", IDI_LIST_CONNECTION, true}}),
       Toolbar(),
       tree,
       splitter,
@@ -199,13 +168,13 @@ forms::FormDecl MainFormDeclaration() {
       timer1,
       timer2,
       copy,
-      Hidden(Decl("PictureBox", "picTYPE_FOLDER", 0, 0, 480, 480)),
-      Hidden(Decl("PictureBox", "picTYPE_VNC", 0, 0, 480, 480)),
-      Hidden(Decl("PictureBox", "picTYPE_PCAW", 0, 0, 480, 480)),
-      Hidden(Decl("PictureBox", "picFolder", 0, 0, 240, 240)),
-      Hidden(Decl("PictureBox", "picVNC", 0, 0, 240, 240)),
-      Hidden(Decl("PictureBox", "picPCAW", 0, 0, 240, 240)),
-      Hidden(Decl("PictureBox", "Picture1", 0, 0, 1440, 300)),
+      Decl("PictureBox", "picTYPE_FOLDER", 0, 0, 480, 480).Hidden(),
+      Decl("PictureBox", "picTYPE_VNC", 0, 0, 480, 480).Hidden(),
+      Decl("PictureBox", "picTYPE_PCAW", 0, 0, 480, 480).Hidden(),
+      Decl("PictureBox", "picFolder", 0, 0, 240, 240).Hidden(),
+      Decl("PictureBox", "picVNC", 0, 0, 240, 240).Hidden(),
+      Decl("PictureBox", "picPCAW", 0, 0, 240, 240).Hidden(),
+      Decl("PictureBox", "Picture1", 0, 0, 1440, 300).Hidden(),
   };
   f.menus = Menus();
   return f;
