@@ -1,7 +1,9 @@
 // frmMain as the designer left it: design geometry in twips, design texts and string-table ids.
 #include "forms/declaration_builder.h"
 #include "main_window/main_form.h"
-#include "resources/resource_ids.h"
+#include "resources/icon_ids.h"
+#include "resources/id_text.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
@@ -16,16 +18,16 @@ using forms::PopupOnlyMenu;
 
 struct ToolbarKey {
   const char* key;
-  const char* toolTipId;
+  int toolTipId;
   int icon;
 };
 // The ten buttons in their order, with the tooltip ids; separators between the groups.
 constexpr ToolbarKey kToolbarKeys[] = {
-    {"new", "132", IDI_TOOLBAR_NEW},           {"delete", "133", IDI_TOOLBAR_DELETE},
-    {"edit", "134", IDI_TOOLBAR_EDIT},         {"options", "135", IDI_TOOLBAR_OPTIONS},
-    {"list", "136", IDI_TOOLBAR_LIST},         {"largeicons", "137", IDI_TOOLBAR_LARGEICONS},
-    {"smallicons", "138", IDI_TOOLBAR_SMALLICONS}, {"details", "139", IDI_TOOLBAR_DETAILS},
-    {"import", "1033", IDI_TOOLBAR_IMPORT},    {"info", "141", IDI_TOOLBAR_INFO},
+    {"new", IDS_TIP_NEW_CONNECTION, IDI_TOOLBAR_NEW},           {"delete", IDS_TIP_DELETE, IDI_TOOLBAR_DELETE},
+    {"edit", IDS_TIP_EDIT, IDI_TOOLBAR_EDIT},         {"options", IDS_TIP_OPTIONS, IDI_TOOLBAR_OPTIONS},
+    {"list", IDS_TIP_LIST, IDI_TOOLBAR_LIST},         {"largeicons", IDS_TIP_LARGE_ICONS, IDI_TOOLBAR_LARGEICONS},
+    {"smallicons", IDS_TIP_SMALL_ICONS, IDI_TOOLBAR_SMALLICONS}, {"details", IDS_TIP_DETAILS, IDI_TOOLBAR_DETAILS},
+    {"import", IDS_TIP_IMPORT, IDI_TOOLBAR_IMPORT},    {"info", IDS_TIP_ABOUT, IDI_TOOLBAR_INFO},
 };
 
 ControlDecl ToolbarImages(const char* name, int size, bool disabled) {
@@ -40,47 +42,47 @@ ControlDecl Toolbar() {
   for (const ToolbarKey& k : kToolbarKeys) {
     std::string key = k.key;
     if (key == "options" || key == "list" || key == "import") d.buttons.push_back({"", "", "", 3});
-    d.buttons.push_back({k.key, k.toolTipId, k.key});
+    d.buttons.push_back({k.key, IdText(k.toolTipId), k.key});
   }
   return d;
 }
 
 std::vector<MenuDecl> Menus() {
-  MenuDecl bigSymbols = MenuItem("mnuBigSymbols", "3008");
-  MenuDecl statusBar = MenuItem("mnuShowSbar", "3009");
+  MenuDecl bigSymbols = MenuItem("mnuBigSymbols", IdText(IDS_MENU_LARGE_ICONS));
+  MenuDecl statusBar = MenuItem("mnuShowSbar", IdText(IDS_MENU_STATUS_BAR));
   statusBar.checked = true;
-  MenuDecl folderInfo = MenuItem("mnuShowFolderInfo", "4002");
+  MenuDecl folderInfo = MenuItem("mnuShowFolderInfo", IdText(IDS_MENU_FOLDER_INFO));
   folderInfo.checked = true;
   return {
-      MenuItem("mnuDatei", "3005",
-               {MenuItem("mnuDateiNew", "3025",
-                         {MenuItem("mnuDateiNewFolder", "3026"), MenuItem("mnuDateiNewConnection", "3027")}),
-                MenuSeparator("mnuDateiSep1"), MenuItem("mnuEnd", "3006")}),
-      MenuItem("mnuAnsicht", "3007",
-               {bigSymbols, statusBar, MenuItem("mnuShowBackground", "3040"), folderInfo,
+      MenuItem("mnuDatei", IdText(IDS_MENU_FILE),
+               {MenuItem("mnuDateiNew", IdText(IDS_MENU_FILE_NEW),
+                         {MenuItem("mnuDateiNewFolder", IdText(IDS_MENU_FILE_NEW_FOLDER)), MenuItem("mnuDateiNewConnection", IdText(IDS_MENU_FILE_NEW_CONNECTION))}),
+                MenuSeparator("mnuDateiSep1"), MenuItem("mnuEnd", IdText(IDS_MENU_EXIT))}),
+      MenuItem("mnuAnsicht", IdText(IDS_MENU_VIEW),
+               {bigSymbols, statusBar, MenuItem("mnuShowBackground", IdText(IDS_MENU_BACKGROUND)), folderInfo,
                 MenuSeparator("mnuAnsichtSep1"), MenuItem("mnuPluginManagement", "Plugin's...")}),
       PopupOnlyMenu("mnuPopUp",
-                    {MenuItem("mnuCopyConnection", "3016"), MenuItem("mnuPasteConnection", "3017"),
-                     MenuItem("mnuCutConnection", "3018"), MenuSeparator("mnuPopUpSep1"),
-                     MenuItem("mnuRootConnect", "3024",
-                              {MenuItem("mnuConnect", "146"), MenuItem("mnuConnectWithJava", "2000"),
-                               MenuItem("mnuConnectWithInternalBrowser", "1001"),
-                               MenuItem("mnuFileTransferWithVNCFS", "1007"), MenuItem("mnuPcAW_Connect", "3043")}),
+                    {MenuItem("mnuCopyConnection", IdText(IDS_MENU_COPY)), MenuItem("mnuPasteConnection", IdText(IDS_MENU_PASTE)),
+                     MenuItem("mnuCutConnection", IdText(IDS_MENU_CUT)), MenuSeparator("mnuPopUpSep1"),
+                     MenuItem("mnuRootConnect", IdText(IDS_MENU_CONNECT_WITH),
+                              {MenuItem("mnuConnect", IdText(IDS_MENU_CONNECT_VIEWER)), MenuItem("mnuConnectWithJava", IdText(IDS_MENU_CONNECT_JAVA)),
+                               MenuItem("mnuConnectWithInternalBrowser", IdText(IDS_MENU_CONNECT_BROWSER)),
+                               MenuItem("mnuFileTransferWithVNCFS", IdText(IDS_MENU_CONNECT_FILESERVER)), MenuItem("mnuPcAW_Connect", IdText(IDS_MENU_CONNECT_PCAW))}),
                      MenuSeparator("mnuPopUpSep2"),
-                     MenuItem("mnuTools", "2016",
-                              {MenuItem("mnuGetRFBVersion", "2015"), MenuItem("mnuFTP", "2017"),
-                               MenuItem("mnuHTTP", "2018")}),
-                     MenuSeparator("mnuPopUpSep3"), MenuItem("mnuEdit", "147"), MenuItem("mnuDelete", "148"),
-                     MenuItem("mnuRename", "1018"), MenuItem("mnuNew", "151"), MenuSeparator("mnuPopUpSep4"),
+                     MenuItem("mnuTools", IdText(IDS_MENU_TOOLS),
+                              {MenuItem("mnuGetRFBVersion", IdText(IDS_MENU_RFB_VERSION)), MenuItem("mnuFTP", IdText(IDS_MENU_FTP)),
+                               MenuItem("mnuHTTP", IdText(IDS_MENU_HTTP))}),
+                     MenuSeparator("mnuPopUpSep3"), MenuItem("mnuEdit", IdText(IDS_MENU_EDIT)), MenuItem("mnuDelete", IdText(IDS_MENU_DELETE)),
+                     MenuItem("mnuRename", IdText(IDS_MENU_RENAME)), MenuItem("mnuNew", IdText(IDS_MENU_NEW_CONNECTION)), MenuSeparator("mnuPopUpSep4"),
                      MenuItem("mnuPlugin", "PlugIns...")}),
       PopupOnlyMenu("mnuPopUpFolder",
-                    {MenuItem("mnuNewFolder", "1015"), MenuItem("mnuRenameFolder", "1018"),
-                     MenuItem("mnuDeleteFolder", "1019"), MenuSeparator("mnuPopUpFolderSep1"),
-                     MenuItem("mnuFolderPaste", "3017"), MenuItem("mnuFolderExpand", "3022")}),
+                    {MenuItem("mnuNewFolder", IdText(IDS_MENU_FOLDER_NEW)), MenuItem("mnuRenameFolder", IdText(IDS_MENU_RENAME)),
+                     MenuItem("mnuDeleteFolder", IdText(IDS_MENU_FOLDER_DELETE)), MenuSeparator("mnuPopUpFolderSep1"),
+                     MenuItem("mnuFolderPaste", IdText(IDS_MENU_PASTE)), MenuItem("mnuFolderExpand", IdText(IDS_MENU_EXPAND))}),
       PopupOnlyMenu("mnuPopUpFolderLV",
-                    {MenuItem("mnuPopUpFolderLV_open", "3030"), MenuItem("mnuPopUpFolderLV_delete", "148"),
-                     MenuSeparator("mnuPopUpFolderLVSep1"), MenuItem("mnuPopUpFolderLV_copy", "3016"),
-                     MenuItem("mnuPopUpFolderLV_cut", "3018")}),
+                    {MenuItem("mnuPopUpFolderLV_open", IdText(IDS_MENU_OPEN)), MenuItem("mnuPopUpFolderLV_delete", IdText(IDS_MENU_DELETE)),
+                     MenuSeparator("mnuPopUpFolderLVSep1"), MenuItem("mnuPopUpFolderLV_copy", IdText(IDS_MENU_COPY)),
+                     MenuItem("mnuPopUpFolderLV_cut", IdText(IDS_MENU_CUT))}),
   };
 }
 
@@ -122,10 +124,10 @@ forms::FormDecl MainFormDeclaration() {
   list.extras["View"] = "3";
   list.extras["MultiSelect"] = "1";
   list.extras["LabelEdit"] = "1";
-  list.columns = {{"Name", "name", "143", 1440},
-                  {"Rechner", "host", "144", 1440},
-                  {"Display/Typ", "display", "145", 1200},
-                  {"VNC FS Port", "vncfsport", "1006", 1200}};
+  list.columns = {{"Name", "name", IdText(IDS_COLUMN_NAME), 1440},
+                  {"Rechner", "host", IdText(IDS_COLUMN_HOST), 1440},
+                  {"Display/Typ", "display", IdText(IDS_COLUMN_DISPLAY), 1200},
+                  {"VNC FS Port", "vncfsport", IdText(IDS_COLUMN_VNC_FS_PORT), 1200}};
 
   ControlDecl status = Decl("StatusBar", "StatusBar1", 0, 5265, 11400, 315);
   status.panels = {{"status", "", 2400, false, true}, {"file", "", 1440, true, true}};

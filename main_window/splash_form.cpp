@@ -7,7 +7,8 @@
 #include "forms/twips.h"
 #include "main_window/program_state.h"
 #include "main_window/program_version.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
@@ -53,8 +54,9 @@ void SplashForm::Form_Load() {
   CpcAW& pcAW = PcAW();
   lblPCAWversion().SetCaption(pcAW.IsInstalled() ? pcAW.GetVersion() : "");
   lblVersion().SetCaption(VersionLine());
-  lblDisclaimer().SetCaption(LoadResString(1041) + " " + LoadResString(1042) + LoadResString(1043) + " " +
-                             LoadResString(1044) + " " + LoadResString(1045));
+  lblDisclaimer().SetCaption(LoadResString(IDS_DISCLAIMER_WARNING) + " " + LoadResString(IDS_DISCLAIMER_COPYRIGHT) +
+                             LoadResString(IDS_DISCLAIMER_COPYRIGHT_END) + " " + LoadResString(IDS_DISCLAIMER_LIABILITY) +
+                             " " + LoadResString(IDS_DISCLAIMER_COPYING));
   gStartupDone = false;
 }
 
