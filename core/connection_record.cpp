@@ -8,13 +8,10 @@
 #include "core/registry_store.h"
 #include "core/registry_tree.h"
 #include "core/registry_value.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
-
-constexpr int kKeyNotOpenedId = 3015;
-constexpr int kNameExistsId = 1023;
-constexpr int kRenameFailedId = 3014;
 
 struct FlagField {
   const char* valueName;
@@ -92,7 +89,7 @@ bool ReadConnection(const std::string& ItemPath, ConnectionRecord& Record) {
   Record.ConnectionName = NameOfPath(ItemPath);
   RegKey key = OpenStoreKey(ItemPath);
   if (!key) {
-    ShowMessageId(kKeyNotOpenedId, MB_OK | MB_ICONERROR, kApplicationTitle, "\r\n" + ItemPath);
+    ShowMessageId(IDS_KEY_NOT_OPENED, MB_OK | MB_ICONERROR, kApplicationTitle, "\r\n" + ItemPath);
     return false;
   }
   const HKEY k = key.get();
@@ -152,12 +149,12 @@ bool UpdateConnectionKey(const ConnectionRecord& OldRecord, const ConnectionReco
     // A connection that is gone is not renamed; writing on would change whatever holds the new name.
     if (!PathExists(oldPath)) return false;
     if (PathExists(newPath)) {
-      ShowMessageId(kNameExistsId, MB_OK | MB_ICONERROR);
+      ShowMessageId(IDS_NAME_EXISTS, MB_OK | MB_ICONERROR);
       return false;
     }
     if (!MoveStoreKey(oldPath, newPath)) {
       TakeBackMove(oldPath, newPath);
-      ShowMessageId(kRenameFailedId, MB_OK | MB_ICONERROR);
+      ShowMessageId(IDS_RENAME_FAILED, MB_OK | MB_ICONERROR);
       return false;
     }
   }

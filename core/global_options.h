@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/connection_values.h"
+#include "resources/bitmap_ids.h"
 
 namespace corvana {
 
@@ -25,7 +26,7 @@ inline constexpr const char* kJavaRunnerSwitchesValue = "JavaRunnerSwitchOther";
 inline constexpr const char* kShowBackgroundValue = "ShowBackground";
 
 // The program's bitmap resource that stands in when no picture file is chosen.
-inline constexpr int kDefaultBackgroundBitmap = 101;
+inline constexpr int kDefaultBackgroundBitmap = IDB_LIST_BACKGROUND;
 
 // Each member is the program-wide variable of the same name with a "g" in front
 // (gOptions.DefaultEncoding is gDefaultEncoding). The start values are those before the

@@ -4,14 +4,9 @@
 #include "core/message_box.h"
 #include "core/registry_store.h"
 #include "core/registry_value.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
-namespace {
-
-constexpr int kPasswordNotStorableId = 1057;
-constexpr int kPasswordReadBackId = 1058;
-
-}  // namespace
 
 std::string ScramblePassword(const std::string& Text) {
   std::string out = Text;
@@ -34,7 +29,7 @@ std::string StoredPasswordForm(const std::string& Password) {
 bool CheckPasswordStorable(const std::string& Password) {
   const std::string stored = StoredPasswordForm(Password);
   if (stored.find('\0') == std::string::npos && stored.size() < kValueBufferChars) return true;
-  ShowMessageId(kPasswordNotStorableId, MB_OK | MB_ICONERROR, kProductTitle);
+  ShowMessageId(IDS_PASSWORD_NOT_STORABLE, MB_OK | MB_ICONERROR, kProductTitle);
   return false;
 }
 
@@ -51,7 +46,7 @@ bool SavePassword(const std::string& ItemPath, const std::string& Password) {
   if (!WritePasswordValue(key.get(), Password)) return false;
   if (!UseEncryption()) return true;
   if (UnscramblePassword(ReadStringValue(key.get(), kPasswordValue)) != Password) {
-    ShowMessageId(kPasswordReadBackId, MB_OK | MB_ICONERROR, kProductTitle);
+    ShowMessageId(IDS_PASSWORD_NOT_DECODED, MB_OK | MB_ICONERROR, kProductTitle);
     return false;
   }
   return true;

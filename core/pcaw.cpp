@@ -12,6 +12,7 @@
 #include "core/registry_value.h"
 #include "core/string_table.h"
 #include "core/text.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 
@@ -25,8 +26,6 @@ CpcAW& PcAW() {
 namespace {
 
 constexpr DWORD kMaxVersionInfoBytes = 64000;
-constexpr int kPropertiesVerbGerman = 4000;
-constexpr int kPropertiesVerbEnglish = 4001;
 
 std::string CutAtNul(std::string text) {
   if (auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
@@ -103,7 +102,8 @@ bool IsPropertiesVerbName(const std::string& VerbName) {
   std::erase(name, '&');
   name = UpperCase(name);
   if (name.empty()) return false;
-  return name == UpperCase(LoadResString(kPropertiesVerbGerman)) || name == UpperCase(LoadResString(kPropertiesVerbEnglish));
+  return name == UpperCase(LoadResString(IDS_PROPERTIES_VERB_GERMAN)) ||
+         name == UpperCase(LoadResString(IDS_PROPERTIES_VERB_ENGLISH));
 }
 
 std::string ServerVersionText(const std::string& ProgId) {

@@ -4,12 +4,9 @@
 #include "core/pcaw.h"
 #include "core/registry_store.h"
 #include "core/string_table.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
-
-namespace {
-constexpr int kPcAWFileMissing = 3046;
-}
 
 long EnumNextPcAWConnection(RegKey& hKey, long Index, std::optional<CpcAWdata>& Data, std::string& Name) {
   StoreEntry entry;
@@ -28,7 +25,7 @@ long EnumNextPcAWConnection(RegKey& hKey, long Index, std::optional<CpcAWdata>& 
 
 CpcAWdata ReadPcAWEntry(const std::string& Name, const std::string& File) {
   if (std::optional<CpcAWdata> data = PcAW().GetConnection(File)) return *std::move(data);
-  ShowMessage(Name + "\r\n" + LoadResString(kPcAWFileMissing) + "\r\n" + File, MB_OK, kApplicationTitle);
+  ShowMessage(Name + "\r\n" + LoadResString(IDS_PCAW_FILE_MISSING) + "\r\n" + File, MB_OK, kApplicationTitle);
   CpcAWdata data;
   data.FileName = File;
   data.Name = Name;

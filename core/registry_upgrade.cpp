@@ -11,13 +11,11 @@
 #include "core/registry_value.h"
 #include "core/string_table.h"
 #include "core/text.h"
+#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
 
-constexpr int kImportFolderId = 1020;
-constexpr int kUpdatingId = 3012;
-constexpr int kUpdatedId = 3013;
 constexpr DWORD kConversionPauseMs = 500;
 constexpr const char* kOldFolderIdValue = "folder";
 constexpr const char* kOldFolderNameValue = "name";
@@ -49,7 +47,7 @@ std::string FreeNameIn(const std::string& FolderPath, const std::string& Name) {
 // The top-level folder for imported connections: the name of id 1020, or a numbered variant
 // when a key of that name exists that is not a folder.
 std::string ImportFolderName() {
-  const std::string base = LoadResString(kImportFolderId);
+  const std::string base = LoadResString(IDS_IMPORT_FOLDER_NAME);
   std::string name = base;
   for (int n = 1;; ++n) {
     RegKey key = OpenStoreKey(name);
@@ -101,7 +99,7 @@ bool ConvertRegistryLayout() {
   // Every key is staged somewhere, so that nothing is lost: into its old folder, kept at the top
   // (folders, pcAnywhere entries, the plug-in list), or into the import folder when its folder
   // id names no folder.
-  const std::string importFolder = LoadResString(kImportFolderId);
+  const std::string importFolder = LoadResString(IDS_IMPORT_FOLDER_NAME);
   std::vector<std::string> staged;
   for (const std::string& name : SubKeyNames(product.get())) {
     if (EqualsNoCase(name, kOldFoldersKey)) continue;
@@ -136,11 +134,11 @@ void UpgradeRegistryLayout(const std::string& CurrentVersion, UpgradeStatusLine&
   if (EqualsNoCase(version, "1.0.5") || EqualsNoCase(version, "1.0.6")) {
     WriteStringValue(product.get(), kPreferredViewerValue, "VNCviewer");
   } else if (EqualsNoCase(version, "1.0.7")) {
-    Splash.ShowStatus(LoadResString(kUpdatingId));
+    Splash.ShowStatus(LoadResString(IDS_UPDATING_REGISTRY));
     const bool converted = ConvertRegistryLayout();
     Sleep(kConversionPauseMs);
     if (!converted) return;  // nothing changed; without a new "Version" the next start tries again
-    Splash.ShowStatus(LoadResString(kUpdatedId));
+    Splash.ShowStatus(LoadResString(IDS_REGISTRY_UPDATED));
   } else if (version.empty()) {
     ImportStrayConnections(product.get());
   } else {

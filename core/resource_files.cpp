@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "win/handles.h"
-#include "resources/resource_ids.h"
+#include "resources/clip_ids.h"
 
 namespace corvana {
 

@@ -9,7 +9,9 @@
 #include "forms/localize_form.h"
 #include "forms/picture.h"
 #include "forms/picture_controls.h"
-#include "resources/resource_ids.h"
+#include "resources/icon_ids.h"
+#include "resources/id_text.h"
+#include "resources/string_ids.h"
 
 namespace corvana::dialogs {
 namespace {
@@ -45,7 +47,7 @@ forms::FormDecl PasswordEnterDeclaration() {
   forms::FormDecl f;
   f.name = "dlgPasswordEnter";
   f.caption = "Kennwort eingeben";
-  f.tag = "1026";
+  f.tag = IdText(IDS_PASSWORD_TITLE);
   f.clientWidth = 4440;
   f.clientHeight = 1680;
   f.borderStyle = forms::BorderStyle::FixedDialog;
@@ -56,9 +58,17 @@ forms::FormDecl PasswordEnterDeclaration() {
     pictures.push_back({"p" + std::to_string(i + 1), IDI_PASSWORD_1 + i, true});
   f.controls = {
       Decl("TextBox", "txtPassword", 240, 240, 3000, 315).Extra("PasswordChar", "*"),
-      Decl("CheckBox", "chkSavePassword", 240, 720, 3000, 255).Text("Kennwort &speichern").Tag("1024"),
-      Decl("CommandButton", "cmdOK", 240, 1140, 1500, 375).Text("Ver&binden").Tag("1025").Extra("Default", "1"),
-      Decl("CommandButton", "cmdCancel", 1920, 1140, 1500, 375).Text("&Abbrechen").Tag("120").Extra("Cancel", "1"),
+      Decl("CheckBox", "chkSavePassword", 240, 720, 3000, 255)
+          .Text("Kennwort &speichern")
+          .Tag(IdText(IDS_SAVE_PASSWORD)),
+      Decl("CommandButton", "cmdOK", 240, 1140, 1500, 375)
+          .Text("Ver&binden")
+          .Tag(IdText(IDS_CONNECT))
+          .Extra("Default", "1"),
+      Decl("CommandButton", "cmdCancel", 1920, 1140, 1500, 375)
+          .Text("&Abbrechen")
+          .Tag(IdText(IDS_CANCEL))
+          .Extra("Cancel", "1"),
       Decl("PictureBox", "Pic", 3660, 150, 540, 540),
       ImageListDecl("ilst", 32, std::move(pictures)),
   };

@@ -6,7 +6,7 @@
 
 #include "Pinglet.h"
 #include "com/server/control_object.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
 #include "rfb_probe_control/rfb_probe.h"
 
 namespace corvana::pinglet {

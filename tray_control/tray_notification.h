@@ -6,7 +6,7 @@
 
 #include "KW_TrayIcon.h"
 #include "com/server/control_object.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
 #include "tray_control/tray_callback_window.h"
 #include "tray_control/tray_icon_record.h"
 

@@ -12,6 +12,7 @@
 #include "core/string_table.h"
 #include "forms/basic_controls.h"
 #include "forms/message_loop.h"
+#include "resources/string_ids.h"
 #include "support/own_desktop/stand_in_control.h"
 #include "support/registry_sandbox.h"
 
@@ -55,9 +56,9 @@ BOOL CALLBACK TakeControl(HWND wnd, LPARAM param) {
   GetClassNameA(wnd, cls, sizeof cls);
   std::string text = TextOf(wnd);
   if (lstrcmpiA(cls, "Edit") == 0) f.edit = wnd;
-  if (text == LoadResString(1024)) f.save = wnd;
-  if (text == LoadResString(1025)) f.ok = wnd;
-  if (text == LoadResString(120)) f.cancel = wnd;
+  if (text == LoadResString(IDS_SAVE_PASSWORD)) f.save = wnd;
+  if (text == LoadResString(IDS_CONNECT)) f.ok = wnd;
+  if (text == LoadResString(IDS_CANCEL)) f.cancel = wnd;
   return TRUE;
 }
 
@@ -121,12 +122,12 @@ TEST_F(PasswordEnterTest, LoadShowsTheStoredPasswordAndTheConnectionsName) {
   dlg.m_ConnectionPath = MakeConnection("Top\\Sub", "Conn", "stored+1");
   dlg.m_ConnectionName = "Conn";
   dlg.Show();
-  EXPECT_EQ(dlg.Caption(), LoadResString(1026) + " 'Conn'");
+  EXPECT_EQ(dlg.Caption(), LoadResString(IDS_PASSWORD_TITLE) + " 'Conn'");
   auto& password = dlg.Get<forms::TextBox>("txtPassword");
   EXPECT_EQ(password.Text(), "stored+1");
   EXPECT_EQ(password.PasswordChar(), '*');
   EXPECT_EQ(dlg.Get<forms::CheckBox>("chkSavePassword").Value(), 1);
-  EXPECT_EQ(dlg.Get<forms::CommandButton>("cmdOK").Caption(), LoadResString(1025));
+  EXPECT_EQ(dlg.Get<forms::CommandButton>("cmdOK").Caption(), LoadResString(IDS_CONNECT));
   EXPECT_EQ(gLaunchPassword, "stored+1");
   EXPECT_GE(dlg.PictureShown(), 1);
 }
@@ -165,7 +166,7 @@ TEST_F(PasswordEnterTest, ConfirmWithSaveTickedStoresAtTheFullNestedPath) {
     Click(w.save);
     Click(w.ok);
   });
-  EXPECT_EQ(caption_, LoadResString(1026) + " 'Conn'");
+  EXPECT_EQ(caption_, LoadResString(IDS_PASSWORD_TITLE) + " 'Conn'");
   EXPECT_EQ(gLaunchPassword, "neu+(1)");
   EXPECT_FALSE(gPasswordCancelled);
   EXPECT_EQ(ReadPassword(path), "neu+(1)");

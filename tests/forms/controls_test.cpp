@@ -15,7 +15,9 @@
 #include "forms/tree_view.h"
 #include "forms/twips.h"
 #include "form_fixture.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
+#include "resources/clip_ids.h"
+#include "resources/icon_ids.h"
 
 using namespace corvana;
 using namespace corvana::forms;

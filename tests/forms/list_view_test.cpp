@@ -4,7 +4,7 @@
 
 #include "forms/form.h"
 #include "forms/twips.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
 #include "form_fixture.h"
 
 using namespace corvana::forms;

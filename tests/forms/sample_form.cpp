@@ -18,9 +18,13 @@
 #include "forms/tab_strip.h"
 #include "forms/tree_view.h"
 #include "form_fixture.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
+#include "resources/icon_ids.h"
+#include "resources/id_text.h"
+#include "resources/string_ids.h"
 
 using namespace corvana::forms;
+using corvana::IdText;
 
 namespace {
 
@@ -48,22 +52,30 @@ FormDecl MainDecl() {
        {"details", IDI_TOOLBAR_DETAILS, true}, {"import", IDI_TOOLBAR_IMPORT, true},
        {"info", IDI_TOOLBAR_INFO, true}}));
   ControlDecl bar = Decl("Toolbar", "Toolbar1", 0, 0, 1200, 300);
-  for (auto [key, tip] : {std::pair{"new", "132"}, {"delete", "133"}, {"edit", "134"}, {"", ""}, {"options", "135"},
-                          {"", ""}, {"list", "136"}, {"largeicons", "137"}, {"smallicons", "138"}, {"details", "139"},
-                          {"", ""}, {"import", "1033"}, {"info", "141"}})
+  for (auto [key, tip] : {std::pair{"new", IdText(IDS_TIP_NEW_CONNECTION)}, {"delete", IdText(IDS_TIP_DELETE)},
+                          {"edit", IdText(IDS_TIP_EDIT)}, {"", ""}, {"options", IdText(IDS_TIP_OPTIONS)}, {"", ""},
+                          {"list", IdText(IDS_TIP_LIST)}, {"largeicons", IdText(IDS_TIP_LARGE_ICONS)},
+                          {"smallicons", IdText(IDS_TIP_SMALL_ICONS)}, {"details", IdText(IDS_TIP_DETAILS)}, {"", ""},
+                          {"import", IdText(IDS_TIP_IMPORT)}, {"info", IdText(IDS_TIP_ABOUT)}})
     bar.buttons.push_back({key, tip, key, *key ? 0 : 3, true});
   f.controls.push_back(bar);
   f.controls.push_back(Decl("TreeView", "tvMain", 0, 480, 3300, 5700));
   ControlDecl list = Decl("ListView", "lstItems", 3390, 480, 7110, 5700).Extra("View", "3");
-  list.columns = {{"Name", "", "143", 2200}, {"Rechner", "", "144", 2000}, {"Display", "", "145", 1300},
-                  {"Port", "", "1006", 1300}};
+  list.columns = {{"Name", "", IdText(IDS_COLUMN_NAME), 2200},
+                  {"Rechner", "", IdText(IDS_COLUMN_HOST), 2000},
+                  {"Display", "", IdText(IDS_COLUMN_DISPLAY), 1300},
+                  {"Port", "", IdText(IDS_COLUMN_VNC_FS_PORT), 1300}};
   f.controls.push_back(list);
   ControlDecl status = Decl("StatusBar", "StatusBar1", 0, 0, 1200, 300);
   status.panels = {{"status", "3 Objekt(e)", 2400, false, true}, {"file", "", 2400, true, true}};
   f.controls.push_back(status);
-  f.menus = {{"mnuDatei", -1, "3005", false, true, true, {{"mnuDateiNew", -1, "3025"}, {"mnuSep", -1, "-"}, {"mnuEnd", -1, "3006"}}},
-             {"mnuAnsicht", -1, "3007", false, true, true,
-              {{"mnuBigSymbols", -1, "3008"}, {"mnuShowSbar", -1, "3009", true}, {"mnuShowBackground", -1, "3040"}}}};
+  f.menus = {{"mnuDatei", -1, IdText(IDS_MENU_FILE), false, true, true,
+              {{"mnuDateiNew", -1, IdText(IDS_MENU_FILE_NEW)}, {"mnuSep", -1, "-"},
+               {"mnuEnd", -1, IdText(IDS_MENU_EXIT)}}},
+             {"mnuAnsicht", -1, IdText(IDS_MENU_VIEW), false, true, true,
+              {{"mnuBigSymbols", -1, IdText(IDS_MENU_LARGE_ICONS)},
+               {"mnuShowSbar", -1, IdText(IDS_MENU_STATUS_BAR), true},
+               {"mnuShowBackground", -1, IdText(IDS_MENU_BACKGROUND)}}}};
   return f;
 }
 
@@ -77,30 +89,37 @@ FormDecl DialogDecl() {
   f.clientHeight = 4560;
   f.borderStyle = BorderStyle::FixedDialog;
   ControlDecl tabs = Decl("TabStrip", "tbsOptions", 120, 120, 5160, 3720);
-  tabs.tabs = {{"VNC", "", "122", ""}, {"Java", "", "2013", ""}, {"General", "", "2014", ""}};
+  tabs.tabs = {{"VNC", "", IdText(IDS_VNC_VIEWER_TAB), ""},
+               {"Java", "", IdText(IDS_JAVA_VIEWER_TAB), ""},
+               {"General", "", IdText(IDS_GENERAL_TAB), ""}};
   f.controls.push_back(tabs);
-  f.controls.push_back(Decl("Frame", "fraEncoding", 300, 540, 2400, 1380).Tag("102"));
+  f.controls.push_back(Decl("Frame", "fraEncoding", 300, 540, 2400, 1380).Tag(IdText(IDS_PREFERRED_ENCODING)));
   int top = 270;
-  for (auto [name, tag] : {std::pair{"optHextile", "103"}, {"optCoRRE", "104"}, {"optRaw", "106"}}) {
+  for (auto [name, tag] : {std::pair{"optHextile", IdText(IDS_ENCODING_HEXTILE)},
+                           {"optCoRRE", IdText(IDS_ENCODING_CORRE)},
+                           {"optRaw", IdText(IDS_ENCODING_RAW)}}) {
     f.controls.push_back(Decl("OptionButton", name, 150, top, 2100, 270).Tag(tag).In("fraEncoding"));
     top += 330;
   }
-  f.controls.push_back(Decl("Frame", "fraMouse", 2850, 540, 2250, 1380).Tag("129"));
+  f.controls.push_back(Decl("Frame", "fraMouse", 2850, 540, 2250, 1380).Tag(IdText(IDS_MOUSE_FRAME)));
   top = 270;
-  for (auto [name, tag] : {std::pair{"chkEmulate3Buttons", "112"}, {"chkSwapMouse", "113"}}) {
+  for (auto [name, tag] : {std::pair{"chkEmulate3Buttons", IdText(IDS_EMULATE_3_BUTTONS)},
+                           {"chkSwapMouse", IdText(IDS_SWAP_MOUSE_BUTTONS)}}) {
     f.controls.push_back(
         Decl("CheckBox", name, 150, top, 2000, 450).Tag(tag).In("fraMouse").Extra("Value", top == 270 ? "1" : "0"));
     top += 500;
   }
-  f.controls.push_back(Decl("Label", "lblViewer", 300, 2100, 4800, 240).Tag("128"));
+  f.controls.push_back(Decl("Label", "lblViewer", 300, 2100, 4800, 240).Tag(IdText(IDS_VIEWER_PATH_LABEL)));
   f.controls.push_back(
       Decl("TextBox", "txtLocationOfVNCviewer", 300, 2370, 3900, 300).Text("C:\\Programme\\vncviewer.exe"));
   f.controls.push_back(Decl("CommandButton", "cmdFindVNCViewer", 4290, 2370, 810, 300).Text("..."));
   f.controls.push_back(Decl("ProgressBar", "pbar", 300, 3000, 4800, 240));
   f.controls.push_back(
-      Decl("CommandButton", "cmdOK", 2760, 4020, 1200, 360).Text("OK").Tag("130").Extra("Default", "1"));
-  f.controls.push_back(
-      Decl("CommandButton", "cmdCancel", 4080, 4020, 1200, 360).Text("Cancel").Tag("120").Extra("Cancel", "1"));
+      Decl("CommandButton", "cmdOK", 2760, 4020, 1200, 360).Text("OK").Tag(IdText(IDS_OK)).Extra("Default", "1"));
+  f.controls.push_back(Decl("CommandButton", "cmdCancel", 4080, 4020, 1200, 360)
+                           .Text("Cancel")
+                           .Tag(IdText(IDS_CANCEL))
+                           .Extra("Cancel", "1"));
   return f;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/string_table.h"
 #include "main_window/check_dll.h"
+#include "resources/string_ids.h"
 #include "support/message_box_watcher.h"
 
 namespace corvana::test {
@@ -42,15 +43,16 @@ TEST(CheckDll, AMissingFirstLibraryEndsTheProgramWithTheMessageNamingIt) {
   RecordingSteps steps;
   EXPECT_FALSE(CheckRequiredLibraries(table, steps));
   ASSERT_EQ(steps.lines.size(), 2u);
-  const std::string line = LoadResString(1051) + "kw_trayicon_missing.ocx (OKW TrayIcon Control) ...";
+  const std::string line = LoadResString(IDS_LOADING) + "kw_trayicon_missing.ocx (OKW TrayIcon Control) ...";
   EXPECT_EQ(steps.lines[0].text, line);
   EXPECT_TRUE(steps.lines[0].repaint);
-  EXPECT_EQ(steps.lines[1].text, line + LoadResString(1052));
+  EXPECT_EQ(steps.lines[1].text, line + LoadResString(IDS_NOT_FOUND));
   EXPECT_EQ(steps.order, (std::vector<std::string>{"unload", "end"}));
   auto seen = boxes.seen();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, "VNC Corvana");
-  EXPECT_EQ(seen[0].text, LoadResString(1053) + " 'KW_TrayIcon.ocx' !\r\n" + LoadResString(1054));
+  EXPECT_EQ(seen[0].text,
+            LoadResString(IDS_LIBRARY_NOT_LOADED) + " 'KW_TrayIcon.ocx' !\r\n" + LoadResString(IDS_CHECK_INSTALLATION));
   EXPECT_NE(seen[0].text.find(":  'KW_TrayIcon.ocx' !"), std::string::npos);
 }
 
@@ -64,9 +66,9 @@ TEST(CheckDll, EveryRowLoadsOnThisPlatformAndTheMainWindowFollows) {
   for (size_t i = 0; i < 9; ++i) {
     const RequiredLibrary& row = RequiredLibraries()[i];
     EXPECT_EQ(steps.lines[2 * i + 1].text,
-              LoadResString(1051) + row.fileLoaded + " (" + row.description + ") ...Okay.");
+              LoadResString(IDS_LOADING) + row.fileLoaded + " (" + row.description + ") ...Okay.");
   }
-  EXPECT_EQ(steps.lines.back().text, LoadResString(1050));
+  EXPECT_EQ(steps.lines.back().text, LoadResString(IDS_LOADING_MAIN_WINDOW));
   EXPECT_EQ(steps.order, (std::vector<std::string>{"main", "unload"}));
 }
 
@@ -78,7 +80,7 @@ TEST(CheckDll, APlatformRowFallsBackOnlyToTheFileThatProvidesItsCapability) {
                                 "absent_platform.dll"};
   EXPECT_TRUE(TryLoadLibrary(provided, steps));
   EXPECT_EQ(steps.lines.back().text,
-            LoadResString(1051) + "absent_control.ocx (Windows Common Controls) ...Okay.");
+            LoadResString(IDS_LOADING) + "absent_control.ocx (Windows Common Controls) ...Okay.");
   EXPECT_FALSE(TryLoadLibrary(missing, steps));
   EXPECT_TRUE(boxes.seen().empty());
 }

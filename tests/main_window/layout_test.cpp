@@ -7,7 +7,7 @@
 
 #include "forms/picture.h"
 #include "forms/twips.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
 #include "win/handles.h"
 
 namespace corvana::test {

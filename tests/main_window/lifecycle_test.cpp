@@ -4,6 +4,7 @@
 
 #include "core/string_table.h"
 #include "main_window/program_version.h"
+#include "resources/string_ids.h"
 #include "support/other_thread.h"
 
 namespace corvana::test {
@@ -13,7 +14,7 @@ using LifecycleTest = MainWindowTest;
 
 TEST_F(LifecycleTest, FirstStartOnAnEmptyStoreCreatesOneSelectedFolderAndNoVersion) {
   MainForm& f = Start();
-  const std::string newFolder = LoadResString(1016);
+  const std::string newFolder = LoadResString(IDS_NEW_FOLDER_NAME);
   ASSERT_EQ(f.tvMain().NodeCount(), 1);
   forms::NodeRef node = f.tvMain().Roots().front();
   EXPECT_EQ(node->Key(), newFolder);
@@ -33,7 +34,7 @@ TEST_F(LifecycleTest, FirstStartOnAnEmptyStoreCreatesOneSelectedFolderAndNoVersi
   EXPECT_EQ(f.lstItems().Picture(), nullptr);
   // The icon was added with the versioned tooltip.
   ASSERT_EQ(calls->adds.size(), 1u);
-  EXPECT_EQ(calls->adds[0], "VNC Corvana Version 1.1.2 (" + LoadResString(1030) + ")");
+  EXPECT_EQ(calls->adds[0], "VNC Corvana Version 1.1.2 (" + LoadResString(IDS_LANGUAGE_NAME) + ")");
   EXPECT_NE(tray->lastIcon, nullptr);
 
   Exit();
@@ -242,7 +243,7 @@ TEST_F(LifecycleTest, ALastFolderThatIsGoneLeavesTheTreeAsItIs) {
   EXPECT_EQ(f.tvMain().NodeCount(), 1);
   EXPECT_EQ(f.lstItems().Tag(), "Weg\\Fort");
   EXPECT_EQ(f.lstItems().ItemCount(), 0);
-  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "0 " + LoadResString(3000));
+  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "0 " + LoadResString(IDS_OBJECTS));
   EXPECT_FALSE(PathExists("Weg"));
 }
 

@@ -1,6 +1,7 @@
 // What the main window's Load builds from its declaration, and the order of its steps.
 #include "core/string_table.h"
 #include "main_window_fixture.h"
+#include "resources/string_ids.h"
 
 namespace corvana::test {
 namespace {
@@ -12,13 +13,29 @@ TEST_F(LoadTest, MenusToolbarAndColumnsCarryTheTextsOfTheirIds) {
   struct Menu {
     const char* name;
     int id;
-  } menus[] = {{"mnuDatei", 3005},          {"mnuDateiNew", 3025},     {"mnuDateiNewFolder", 3026},
-               {"mnuDateiNewConnection", 3027}, {"mnuEnd", 3006},      {"mnuAnsicht", 3007},
-               {"mnuBigSymbols", 3008},     {"mnuShowSbar", 3009},     {"mnuShowBackground", 3040},
-               {"mnuShowFolderInfo", 4002}, {"mnuEdit", 147},          {"mnuDelete", 148},
-               {"mnuRename", 1018},         {"mnuNew", 151},           {"mnuNewFolder", 1015},
-               {"mnuRenameFolder", 1018},   {"mnuDeleteFolder", 1019}, {"mnuPopUpFolderLV_open", 3030},
-               {"mnuPopUpFolderLV_delete", 148}, {"mnuPopUpFolderLV_copy", 3016}, {"mnuPopUpFolderLV_cut", 3018}};
+  } menus[] = {
+      {"mnuDatei", IDS_MENU_FILE},
+      {"mnuDateiNew", IDS_MENU_FILE_NEW},
+      {"mnuDateiNewFolder", IDS_MENU_FILE_NEW_FOLDER},
+      {"mnuDateiNewConnection", IDS_MENU_FILE_NEW_CONNECTION},
+      {"mnuEnd", IDS_MENU_EXIT},
+      {"mnuAnsicht", IDS_MENU_VIEW},
+      {"mnuBigSymbols", IDS_MENU_LARGE_ICONS},
+      {"mnuShowSbar", IDS_MENU_STATUS_BAR},
+      {"mnuShowBackground", IDS_MENU_BACKGROUND},
+      {"mnuShowFolderInfo", IDS_MENU_FOLDER_INFO},
+      {"mnuEdit", IDS_MENU_EDIT},
+      {"mnuDelete", IDS_MENU_DELETE},
+      {"mnuRename", IDS_MENU_RENAME},
+      {"mnuNew", IDS_MENU_NEW_CONNECTION},
+      {"mnuNewFolder", IDS_MENU_FOLDER_NEW},
+      {"mnuRenameFolder", IDS_MENU_RENAME},
+      {"mnuDeleteFolder", IDS_MENU_FOLDER_DELETE},
+      {"mnuPopUpFolderLV_open", IDS_MENU_OPEN},
+      {"mnuPopUpFolderLV_delete", IDS_MENU_DELETE},
+      {"mnuPopUpFolderLV_copy", IDS_MENU_COPY},
+      {"mnuPopUpFolderLV_cut", IDS_MENU_CUT},
+  };
   for (const Menu& m : menus) EXPECT_EQ(f.GetMenu(m.name).Caption(), LoadResString(m.id)) << m.name;
   // The two plug-in items keep their literal captions.
   EXPECT_EQ(f.GetMenu("mnuPluginManagement").Caption(), "Plugin's...");
@@ -31,8 +48,18 @@ TEST_F(LoadTest, MenusToolbarAndColumnsCarryTheTextsOfTheirIds) {
   struct Button {
     const char* key;
     int tip;
-  } buttons[] = {{"new", 132},       {"delete", 133},     {"edit", 134},     {"options", 135},  {"list", 136},
-                 {"largeicons", 137}, {"smallicons", 138}, {"details", 139}, {"import", 1033}, {"info", 141}};
+  } buttons[] = {
+      {"new", IDS_TIP_NEW_CONNECTION},
+      {"delete", IDS_TIP_DELETE},
+      {"edit", IDS_TIP_EDIT},
+      {"options", IDS_TIP_OPTIONS},
+      {"list", IDS_TIP_LIST},
+      {"largeicons", IDS_TIP_LARGE_ICONS},
+      {"smallicons", IDS_TIP_SMALL_ICONS},
+      {"details", IDS_TIP_DETAILS},
+      {"import", IDS_TIP_IMPORT},
+      {"info", IDS_TIP_ABOUT},
+  };
   std::vector<std::string> keys;
   for (const auto& b : f.Toolbar1().Buttons())
     if (b->Style() != 3) keys.push_back(b->Key());
@@ -47,7 +74,7 @@ TEST_F(LoadTest, MenusToolbarAndColumnsCarryTheTextsOfTheirIds) {
   }
   EXPECT_EQ(f.ImageListNamed("imglToolbar_BIG").ImageWidth(), 32);
 
-  const int columns[] = {143, 144, 145, 1006};
+  const int columns[] = {IDS_COLUMN_NAME, IDS_COLUMN_HOST, IDS_COLUMN_DISPLAY, IDS_COLUMN_VNC_FS_PORT};
   ASSERT_EQ(f.lstItems().ColumnCount(), 4);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(f.lstItems().Column(i + 1)->Text(), LoadResString(columns[i]));
   for (const char* key : {"folder", "connection", "pcaw"}) {
@@ -87,7 +114,8 @@ TEST_F(LoadTest, TheConversionWritesItsStatusLinesToTheSplash) {
   services.endProgram = [this] { ++ended; };
   form = std::make_unique<MainForm>(std::move(services));
   form->LoadForm();
-  EXPECT_EQ(lines.seen, (std::vector<std::string>{LoadResString(3012), LoadResString(3013)}));
+  EXPECT_EQ(lines.seen,
+            (std::vector<std::string>{LoadResString(IDS_UPDATING_REGISTRY), LoadResString(IDS_REGISTRY_UPDATED)}));
 }
 
 TEST_F(LoadTest, OptionsAreResetBeforeTheyAreRead) {

@@ -6,6 +6,7 @@
 #include "main_window/program_state.h"
 #include "main_window/splash_form.h"
 #include "main_window_fixture.h"
+#include "resources/string_ids.h"
 #include "support/message_box_watcher.h"
 
 namespace corvana::test {
@@ -32,9 +33,11 @@ class SplashTest : public ::testing::Test {
 TEST_F(SplashTest, LoadFillsTheVersionDisclaimerAndPcAnywhereLines) {
   SplashForm& s = Make(kPresent);
   s.LoadForm();
-  EXPECT_EQ(s.lblVersion().Caption(), "Version 1.1.2 (" + LoadResString(1030) + ")");
-  EXPECT_EQ(s.lblDisclaimer().Caption(), LoadResString(1041) + " " + LoadResString(1042) + LoadResString(1043) + " " +
-                                             LoadResString(1044) + " " + LoadResString(1045));
+  EXPECT_EQ(s.lblVersion().Caption(), "Version 1.1.2 (" + LoadResString(IDS_LANGUAGE_NAME) + ")");
+  EXPECT_EQ(s.lblDisclaimer().Caption(),
+            LoadResString(IDS_DISCLAIMER_WARNING) + " " + LoadResString(IDS_DISCLAIMER_COPYRIGHT) +
+                LoadResString(IDS_DISCLAIMER_COPYRIGHT_END) + " " + LoadResString(IDS_DISCLAIMER_LIABILITY) + " " +
+                LoadResString(IDS_DISCLAIMER_COPYING));
   EXPECT_EQ(s.lblPCAWversion().Caption(), PcAW().IsInstalled() ? PcAW().GetVersion() : "");
   EXPECT_EQ(s.lblStatus().Caption(), "");
   EXPECT_FALSE(gStartupDone);
@@ -82,7 +85,8 @@ TEST_F(SplashTest, AMissingFirstLibraryShowsItsLineAndTheMessageAndEndsTheProgra
   EXPECT_EQ(mainShown, 0);
   auto seen = boxes.seen();
   ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].text, LoadResString(1053) + " 'KW_TrayIcon.ocx' !\r\n" + LoadResString(1054));
+  EXPECT_EQ(seen[0].text,
+            LoadResString(IDS_LIBRARY_NOT_LOADED) + " 'KW_TrayIcon.ocx' !\r\n" + LoadResString(IDS_CHECK_INSTALLATION));
 }
 
 TEST_F(SplashTest, TheStatusLineOfAMissingLibraryEndsInNotFound) {
@@ -90,11 +94,11 @@ TEST_F(SplashTest, TheStatusLineOfAMissingLibraryEndsInNotFound) {
   SplashForm& s = Make(kFirstMissing);
   s.LoadForm();
   EXPECT_FALSE(TryLoadLibrary(kFirstMissing[0], s));
-  EXPECT_EQ(s.lblStatus().Caption(),
-            LoadResString(1051) + "kw_trayicon_gone.ocx (OKW TrayIcon Control) ..." + LoadResString(1052));
+  EXPECT_EQ(s.lblStatus().Caption(), LoadResString(IDS_LOADING) + "kw_trayicon_gone.ocx (OKW TrayIcon Control) ..." +
+                                         LoadResString(IDS_NOT_FOUND));
   EXPECT_TRUE(TryLoadLibrary(kFirstMissing[1], s));
   EXPECT_EQ(s.lblStatus().Caption(),
-            LoadResString(1051) + "shell32.dll (Microsoft Shell Controls and Automation) ...Okay.");
+            LoadResString(IDS_LOADING) + "shell32.dll (Microsoft Shell Controls and Automation) ...Okay.");
 }
 
 TEST_F(SplashTest, ASplashStartedMinimisedComesUpNormalAndCentredAndTheMainWindowWillBeMinimised) {

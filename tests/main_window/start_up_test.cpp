@@ -5,6 +5,7 @@
 #include "main_window/program_state.h"
 #include "main_window/start_up.h"
 #include "main_window_fixture.h"
+#include "resources/string_ids.h"
 #include "support/message_box_watcher.h"
 
 namespace corvana::test {
@@ -31,7 +32,7 @@ TEST(StartUp, MainShowsTheSplashWhichStartsTheMainWindowOnAnEmptyStore) {
     MainForm& f = *program.frmMain();
     EXPECT_EQ(f.WindowState(), forms::kNormal);
     ASSERT_EQ(f.tvMain().NodeCount(), 1);
-    EXPECT_TRUE(f.tvMain().NodeByKey(LoadResString(1016))->Selected());
+    EXPECT_TRUE(f.tvMain().NodeByKey(LoadResString(IDS_NEW_FOLDER_NAME))->Selected());
     // The registered tray control holds the window's icon.
     ASSERT_NE(f.KW_Tray(), nullptr);
     EXPECT_TRUE(f.KW_Tray()->TrayIconRefresh());
@@ -39,7 +40,7 @@ TEST(StartUp, MainShowsTheSplashWhichStartsTheMainWindowOnAnEmptyStore) {
     EXPECT_TRUE(TakeQuitMessage());
     EXPECT_FALSE(f.Loaded());
   }
-  EXPECT_EQ(ReadRootSetting("LastOpenFolder"), LoadResString(1016));
+  EXPECT_EQ(ReadRootSetting("LastOpenFolder"), LoadResString(IDS_NEW_FOLDER_NAME));
   EXPECT_EQ(ReadRootSetting("Version"), "");
   gPcAW.reset();
 }

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "core/string_table.h"
+#include "resources/string_ids.h"
 
 namespace corvana::test {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(TrayTest, ALostIconIsAddedAgainWithTheVersionedTip) {
   tray->refreshAnswer = false;
   Tick(f);
   ASSERT_EQ(calls->adds.size(), 1u);
-  EXPECT_EQ(calls->adds[0], "VNC Corvana Version 1.1.2 (" + LoadResString(1030) + ")");
+  EXPECT_EQ(calls->adds[0], "VNC Corvana Version 1.1.2 (" + LoadResString(IDS_LANGUAGE_NAME) + ")");
   EXPECT_EQ(tray->lastIcon, f.Icon());
 }
 

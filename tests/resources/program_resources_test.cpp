@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "win/handles.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
+#include "resources/clip_ids.h"
+#include "resources/icon_ids.h"
+#include "resources/string_ids.h"
 
 namespace {
 
@@ -171,7 +174,7 @@ TEST(ProgramResources, HoldsBothClipsAndTheStringTable) {
     EXPECT_NE(FindResourceA(Self(), MAKEINTRESOURCEA(id), CORVANA_AVI_TYPE), nullptr) << id;
   }
   char text[64] = {};
-  ASSERT_GT(LoadStringA(Self(), 120, text, sizeof text), 0);
+  ASSERT_GT(LoadStringA(Self(), IDS_CANCEL, text, sizeof text), 0);
   EXPECT_STREQ(text, "&Abbrechen");
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "resources/string_ids.h"
+
 namespace {
 
 struct ExpectedString {
@@ -64,10 +66,12 @@ TEST(StringTable, TheDisclaimerAndTheHomePageAreThere) {
         const int length = LoadStringA(module, id, buffer.data(), static_cast<int>(buffer.size()));
         return std::string(buffer.data(), length > 0 ? static_cast<size_t>(length) : 0);
     };
-    for (UINT id = 1041; id <= 1045; ++id) EXPECT_FALSE(text(id).empty()) << id;
-    EXPECT_EQ(text(1043).substr(0, 1), " ");
-    EXPECT_NE(text(1042).back(), ' ') << "the blank before the third part is its own";
-    const std::string home = text(1048);
+    for (UINT id : {IDS_DISCLAIMER_WARNING, IDS_DISCLAIMER_COPYRIGHT, IDS_DISCLAIMER_COPYRIGHT_END,
+                    IDS_DISCLAIMER_LIABILITY, IDS_DISCLAIMER_COPYING})
+        EXPECT_FALSE(text(id).empty()) << id;
+    EXPECT_EQ(text(IDS_DISCLAIMER_COPYRIGHT_END).substr(0, 1), " ");
+    EXPECT_NE(text(IDS_DISCLAIMER_COPYRIGHT).back(), ' ') << "the blank before the third part is its own";
+    const std::string home = text(IDS_HOMEPAGE_ADDRESS);
     EXPECT_TRUE(home.rfind("http://", 0) == 0 || home.rfind("https://", 0) == 0) << home;
     EXPECT_EQ(home.find(' '), std::string::npos) << home;
 }

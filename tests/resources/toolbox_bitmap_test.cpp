@@ -1,10 +1,10 @@
-// The toolbox picture a control library registers: bitmap 30000, the toolbox's 16 x 15.
+// The toolbox picture a control library registers (IDB_TOOLBOX): the toolbox's 16 x 15.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "win/handles.h"
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "com/host/hosted_control.h"
 #include "com/host/ole_init.h"
 #include "loopback_server.h"
+#include "resources/bitmap_ids.h"
 #include "support/message_box_watcher.h"
 #include "support/registry_sandbox.h"
 
@@ -65,7 +66,7 @@ TEST(PingletRegistration, ClassProgIdAndTypeLibraryAreRegistered) {
       {kClassKey + "\\InprocServer32", "ThreadingModel", "Apartment"},
       {kClassKey + "\\ProgID", nullptr, kProgId},
       {kClassKey + "\\MiscStatus\\1", nullptr, "148881"},  // 0x24591
-      {kClassKey + "\\ToolboxBitmap32", nullptr, server + ", 30000"},
+      {kClassKey + "\\ToolboxBitmap32", nullptr, server + ", 30000"},  // the number, as a designer's toolbox reads it
       {kClassKey + "\\TypeLib", nullptr, kLibId},
       {kClassKey + "\\Version", nullptr, "2.0"},
       {std::string(kProgId) + "\\CLSID", nullptr, kClsid},
@@ -304,7 +305,7 @@ TEST(RfbControl, InvisibleAtRunTimeAndSizedToItsPicture) {
   // Its picture is the toolbox bitmap: 16 x 15 pixels, in HIMETRIC at the screen's resolution.
   LibraryHandle library(LoadLibraryExA(RegisteredServer().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   ASSERT_TRUE(library);
-  GdiObject bitmap(LoadImageA(library.get(), MAKEINTRESOURCEA(30000), IMAGE_BITMAP, 0, 0, 0));
+  GdiObject bitmap(LoadImageA(library.get(), MAKEINTRESOURCEA(IDB_TOOLBOX), IMAGE_BITMAP, 0, 0, 0));
   ASSERT_TRUE(bitmap);
   BITMAP picture{};
   ASSERT_TRUE(GetObjectA(bitmap.get(), sizeof picture, &picture));

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "resources/bitmap_ids.h"
 #include "support/registry_sandbox.h"
 #include "tray_test_support.h"
 
@@ -59,7 +60,7 @@ TEST(TrayRegistration, ClassProgIdAndTypeLibraryAreRegistered) {
       {cls + "\\InprocServer32", "ThreadingModel", "Apartment"},
       {cls + "\\ProgID", nullptr, kProgId},
       {cls + "\\MiscStatus\\1", nullptr, "148881"},  // 0x24591
-      {cls + "\\ToolboxBitmap32", nullptr, server + ", 30000"},
+      {cls + "\\ToolboxBitmap32", nullptr, server + ", 30000"},  // the number, as a designer's toolbox reads it
       {cls + "\\TypeLib", nullptr, "{D11F0AB2-6473-4435-961E-680B982D63DE}"},
       {cls + "\\Version", nullptr, "2.2"},
       {std::string(kProgId) + "\\CLSID", nullptr, "{B0923B5B-39FE-4BCE-AB87-7C9BBF8F09B5}"},
@@ -74,7 +75,7 @@ TEST(TrayRegistration, ClassProgIdAndTypeLibraryAreRegistered) {
   // The toolbox picture the registration names is in the library, and so is the type library.
   HMODULE image = LoadLibraryExA(server.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(image, nullptr);
-  EXPECT_NE(FindResourceA(image, MAKEINTRESOURCEA(30000), MAKEINTRESOURCEA(2)), nullptr);  // RT_BITMAP
+  EXPECT_NE(FindResourceA(image, MAKEINTRESOURCEA(IDB_TOOLBOX), MAKEINTRESOURCEA(2)), nullptr);  // RT_BITMAP
   EXPECT_NE(FindResourceA(image, MAKEINTRESOURCEA(1), "TYPELIB"), nullptr);
   FreeLibrary(image);
 }

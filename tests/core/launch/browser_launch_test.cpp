@@ -4,8 +4,9 @@
 
 #include "core/registry_value.h"
 #include "core/string_table.h"
-#include "support/own_desktop/stand_in_control.h"
+#include "resources/string_ids.h"
 #include "support/message_box_watcher.h"
+#include "support/own_desktop/stand_in_control.h"
 #include "support/registry_sandbox.h"
 
 using namespace corvana;
@@ -25,7 +26,7 @@ class BrowserLaunch : public ::testing::Test {
     auto seen = watcher.seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, "VNC Corvana");
-    EXPECT_EQ(seen[0].text, LoadResString(1059));
+    EXPECT_EQ(seen[0].text, LoadResString(IDS_BROWSER_NOT_STARTED));
   }
   RegistrySandbox sandbox_{RegistrySandbox::CurrentUser | RegistrySandbox::ClassesRoot};
 };

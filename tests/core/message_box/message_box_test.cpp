@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/string_table.h"
+#include "resources/string_ids.h"
 #include "support/message_box_watcher.h"
 
 using namespace corvana;
@@ -11,19 +12,20 @@ namespace {
 
 TEST(MessageBox, TakesTextFromTheTableAndTheTitleRules) {
   test::MessageBoxWatcher watcher(IDYES);
-  EXPECT_EQ(ShowMessageId(3015, MB_YESNO | MB_ICONQUESTION, kProductTitle, "\nSoftware\\X"), IDYES);
+  EXPECT_EQ(ShowMessageId(IDS_KEY_NOT_OPENED, MB_YESNO | MB_ICONQUESTION, kProductTitle, "\nSoftware\\X"), IDYES);
   EXPECT_EQ(ShowMessage("plain", MB_OK), IDYES == IDOK ? IDOK : IDYES);
   auto seen = watcher.seen();
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].title, "VNC Corvana");
-  EXPECT_NE(seen[0].text.find(LoadResString(3015) + "\n" + "Software\\X"), std::string::npos) << seen[0].text;
+  EXPECT_NE(seen[0].text.find(LoadResString(IDS_KEY_NOT_OPENED) + "\n" + "Software\\X"), std::string::npos)
+      << seen[0].text;
   EXPECT_EQ(seen[1].title, "VNCCorvana");
 }
 
 TEST(StringTable, UnknownIdReadsEmpty) {
   EXPECT_EQ(LoadResString(9), "");
   EXPECT_EQ(LoadResString(-1), "");
-  EXPECT_FALSE(LoadResString(3015).empty());
+  EXPECT_FALSE(LoadResString(IDS_KEY_NOT_OPENED).empty());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "core/passwords.h"
 #include "core/string_table.h"
 #include "records_fixture.h"
+#include "resources/string_ids.h"
 
 using namespace corvana;
 using corvana::test::RecordsTest;
@@ -225,7 +226,7 @@ TEST_F(ConnectionRecordTest, NameComesFromThePathAndAMissingKeyIsReported) {
   auto seen = Messages();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, kApplicationTitle);
-  EXPECT_NE(seen[0].text.find(LoadResString(3015)), std::string::npos) << seen[0].text;
+  EXPECT_NE(seen[0].text.find(LoadResString(IDS_KEY_NOT_OPENED)), std::string::npos) << seen[0].text;
   EXPECT_NE(seen[0].text.find("Filialen\\Nord\\Weg"), std::string::npos) << seen[0].text;
 }
 
@@ -346,7 +347,7 @@ TEST_F(ConnectionRecordTest, RenameOntoAnExistingNameIsRefused) {
     auto seen = Messages();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, kApplicationTitle);
-    EXPECT_EQ(seen[0].text, LoadResString(1023));
+    EXPECT_EQ(seen[0].text, LoadResString(IDS_NAME_EXISTS));
   }
   EXPECT_THAT(StoreSubKeys("Filialen\\Nord"), ElementsAre("Andere", "Kasse 3"));
   EXPECT_EQ(SubKeyValue("Filialen\\Nord\\Kasse 3", "Host"), "10.0.0.3");
@@ -392,7 +393,7 @@ TEST_F(ConnectionRecordTest, RenameThatCannotFinishLeavesTheOldConnectionAlone) 
   auto seen = Messages();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, kApplicationTitle);
-  EXPECT_EQ(seen[0].text, LoadResString(3014));
+  EXPECT_EQ(seen[0].text, LoadResString(IDS_RENAME_FAILED));
   // One connection, as it was before: nothing under the new name, nothing of the old one lost.
   EXPECT_THAT(StoreSubKeys("Filialen\\Nord"), ElementsAre("Kasse 3"));
   EXPECT_THAT(StoreSubKeys(path), ElementsAre("Display", "Host", "VNCFSPort"));

@@ -8,6 +8,7 @@
 
 #include "fakes.h"
 #include "records_fixture.h"
+#include "resources/bitmap_ids.h"
 
 using namespace corvana;
 using corvana::test::RecordingBackground;
@@ -218,13 +219,14 @@ TEST_F(GlobalOptionsTest, BackgroundFollowsShowBackground) {
     const char* image;  // nullptr: absent
     std::vector<std::string> calls;
   };
+  const std::string defaultPicture = "resource " + std::to_string(IDB_LIST_BACKGROUND);
   const Case cases[] = {
       {nullptr, "C:\\bild.bmp", {"uncheck", "clear"}},
       {"0", "C:\\bild.bmp", {"uncheck", "clear"}},
       {"7", nullptr, {"uncheck", "clear"}},
       {"1", "C:\\bild.bmp", {"check", "file C:\\bild.bmp"}},
-      {"1", nullptr, {"check", "resource 101"}},
-      {"1", "", {"check", "resource 101"}},
+      {"1", nullptr, {"check", defaultPicture}},
+      {"1", "", {"check", defaultPicture}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.show ? c.show : "absent") + " / " + (c.image ? c.image : "absent"));

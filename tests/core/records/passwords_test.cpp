@@ -8,6 +8,7 @@
 #include "core/message_box.h"
 #include "core/string_table.h"
 #include "records_fixture.h"
+#include "resources/string_ids.h"
 
 using namespace corvana;
 using corvana::test::RecordsTest;
@@ -142,7 +143,7 @@ TEST_F(PasswordTest, PasswordThatWouldComeBackCutIsRefused) {
       auto seen = Messages();
       ASSERT_EQ(seen.size(), 1u);
       EXPECT_EQ(seen[0].title, kProductTitle);
-      EXPECT_EQ(seen[0].text, LoadResString(1057));
+      EXPECT_EQ(seen[0].text, LoadResString(IDS_PASSWORD_NOT_STORABLE));
       if (w.name == std::string("CreateConnectionKey")) {
         EXPECT_FALSE(PathExists(kPath));
       } else {

@@ -7,6 +7,7 @@
 #include "core/string_table.h"
 #include "fakes.h"
 #include "records_fixture.h"
+#include "resources/string_ids.h"
 
 using namespace corvana;
 using corvana::test::RecordingStatusLine;
@@ -22,7 +23,7 @@ const char* const kCurrent = "1.1.2";
 class UpgradeTest : public RecordsTest {
  protected:
   RecordingStatusLine splash_;
-  const std::string import_ = LoadResString(1020);
+  const std::string import_ = LoadResString(IDS_IMPORT_FOLDER_NAME);
 
   // A connection of the flat layout: its values, the three sub-keys in their old spelling, and
   // the id of its folder (none when folderId is null).
@@ -108,7 +109,7 @@ TEST_F(UpgradeTest, FlatLayoutBecomesFolders) {
 
   UpgradeRegistryLayout(kCurrent, splash_);
 
-  EXPECT_THAT(splash_.shown, ElementsAre(LoadResString(3012), LoadResString(3013)));
+  EXPECT_THAT(splash_.shown, ElementsAre(LoadResString(IDS_UPDATING_REGISTRY), LoadResString(IDS_REGISTRY_UPDATED)));
   EXPECT_EQ(ReadRootSetting("Version"), kCurrent);
   EXPECT_EQ(ReadRootSetting("vncviewer"), "C:\\vnc\\vncviewer.exe");
   EXPECT_THAT(StoreSubKeys(""), UnorderedElementsAre("Office", "Lab", "Alt/Neu", import_, "Plugins"));
@@ -172,7 +173,7 @@ TEST_F(UpgradeTest, ConversionThatCannotStartChangesNothingAndRunsAgain) {
 
   EXPECT_EQ(ReadRootSetting("Version"), "1.0.7");
   EXPECT_THAT(StoreSubKeys(""), UnorderedElementsAre("A", "Folders"));
-  EXPECT_THAT(splash_.shown, ElementsAre(LoadResString(3012)));
+  EXPECT_THAT(splash_.shown, ElementsAre(LoadResString(IDS_UPDATING_REGISTRY)));
 
   UpgradeRegistryLayout(kCurrent, splash_);
   EXPECT_THAT(StoreSubKeys("Office"), ElementsAre("A"));

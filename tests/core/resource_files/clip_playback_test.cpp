@@ -11,7 +11,7 @@
 #include "avi_clip.h"
 #include "core/resource_files.h"
 #include "win/handles.h"
-#include "resources/resource_ids.h"
+#include "resources/clip_ids.h"
 #include "scratch_folder.h"
 
 namespace {

@@ -9,7 +9,8 @@
 
 #include <string>
 
-#include "resources/resource_ids.h"
+#include "resources/bitmap_ids.h"
+#include "resources/clip_ids.h"
 #include "scratch_folder.h"
 #include "test_clip_ids.h"
 

@@ -8,6 +8,7 @@
 #include "core/vnc_viewer_launch.h"
 #include "core/string_table.h"
 #include "main_window/folder_tree.h"
+#include "resources/string_ids.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -44,7 +45,7 @@ TEST_F(ConnectionListTest, AFolderShowsItsFourEntriesAndCountsOnlyTheConnections
   OpenFolder("Top");
 
   EXPECT_THAT(ListTexts(), UnorderedElementsAre("alpha", "beta", "Sub", "desk"));
-  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "2 " + LoadResString(3000));
+  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "2 " + LoadResString(IDS_OBJECTS));
   auto alpha = f.lstItems().ItemByKey("Top\\alpha");
   auto beta = f.lstItems().ItemByKey("Top\\beta");
   auto sub = f.lstItems().ItemByKey("Top\\Sub");
@@ -62,7 +63,7 @@ TEST_F(ConnectionListTest, AFolderShowsItsFourEntriesAndCountsOnlyTheConnections
   ExpandNode("Top");
   OpenFolder("Top\\Sub");
   EXPECT_EQ(f.lstItems().ItemByKey("Top\\Sub\\inner")->ForeColor(), RGB(0, 0, 255));
-  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "1 " + LoadResString(3000));
+  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "1 " + LoadResString(IDS_OBJECTS));
 }
 
 TEST_F(ConnectionListTest, OneClickedConnectionShowsItsTargetAndPort) {
@@ -73,14 +74,14 @@ TEST_F(ConnectionListTest, OneClickedConnectionShowsItsTargetAndPort) {
   OpenFolder("Top");
   Click(ItemPoint(ItemNamed("alpha")));
   ASSERT_TRUE(PumpUntil([&] { return f.txtItemName().Text() == "alpha"; }));
-  EXPECT_EQ(f.txtConnInfo().Text(), LoadResString(3029) + "\r\n" + LoadResString(3001) + ": srv-a\r\n" +
-                                        LoadResString(3002) + ": 5901\r\n");
+  EXPECT_EQ(f.txtConnInfo().Text(), LoadResString(IDS_VNC_CONNECTION) + "\r\n" + LoadResString(IDS_TARGET) +
+                                        ": srv-a\r\n" + LoadResString(IDS_PORT) + ": 5901\r\n");
   EXPECT_TRUE(f.Toolbar1().ButtonByKey("edit")->Enabled());
   EXPECT_TRUE(f.Toolbar1().ButtonByKey("delete")->Enabled());
 
   Click(ItemPoint(ItemNamed("Sub")));
   ASSERT_TRUE(PumpUntil([&] { return f.txtItemName().Text() == "Sub"; }));
-  EXPECT_EQ(f.txtConnInfo().Text(), LoadResString(3028));
+  EXPECT_EQ(f.txtConnInfo().Text(), LoadResString(IDS_FOLDER));
   EXPECT_FALSE(f.Toolbar1().ButtonByKey("edit")->Enabled());
 }
 
@@ -102,7 +103,7 @@ TEST_P(SelectionDetails, CountLineAndNamesUpToSixteen) {
   Pump();
   Click(ItemPoint(f.lstItems().Item(n)), {VK_SHIFT});
   ASSERT_TRUE(PumpUntil([&] { return CountSelected(f.lstItems()) == n && !f.txtConnInfo().Text().empty(); }));
-  std::string expected = std::to_string(n) + " " + LoadResString(3032);
+  std::string expected = std::to_string(n) + " " + LoadResString(IDS_OBJECTS_SELECTED);
   if (GetParam().namesListed) {
     expected += "\r\n\r\n\r\n";
     for (int i = 1; i <= n; ++i) expected += (i < 10 ? "c0" : "c") + std::to_string(i) + "\r\n";
@@ -326,7 +327,7 @@ TEST_F(ConnectionListTest, ARefreshAddsConnectionsThenFoldersThenPcAnywhereEntri
   RefreshCurrentFolder(f);
   RemoveDanglingLink(top.get(), "h-locked");
   EXPECT_THAT(ListTexts(), ElementsAre("b-vnc", "d-vnc", "a-folder", "e-folder", "f-both", "c-pcaw"));
-  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "3 " + LoadResString(3000));
+  EXPECT_EQ(f.StatusBar1().PanelByKey("status")->Text(), "3 " + LoadResString(IDS_OBJECTS));
   const auto seen = boxes.seen();
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].text.rfind("c-pcaw\r\n", 0), 0u) << seen[0].text;

@@ -4,6 +4,7 @@
 
 #include "browse_fixture.h"
 #include "core/string_table.h"
+#include "resources/string_ids.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -35,7 +36,7 @@ class FolderTreeTest : public BrowseTest {
 
 TEST_F(FolderTreeTest, AnEmptyStoreGetsOneNewFolderSelected) {
   MainForm& f = StartInFront();
-  const std::string name = LoadResString(1016);
+  const std::string name = LoadResString(IDS_NEW_FOLDER_NAME);
   ASSERT_EQ(f.tvMain().NodeCount(), 1);
   forms::NodeRef node = f.tvMain().NodeByKey(name);
   ASSERT_TRUE(node);
@@ -236,10 +237,10 @@ TEST_P(FolderPopup, EnablesItsItemsForThePlaceClicked) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FolderPopup,
-    ::testing::Values(PopupCase{"EmptySpace", "", true, "mnuNewFolder", false, 3022},
-                      PopupCase{"FolderWithoutSubFolders", "Leaf", false, "mnuFolderExpand", false, 3022},
-                      PopupCase{"ExpandedFolder", "A", false, "mnuFolderExpand", true, 3023},
-                      PopupCase{"WithClipboard", "Leaf", true, "mnuFolderPaste", false, 3022}),
+    ::testing::Values(PopupCase{"EmptySpace", "", true, "mnuNewFolder", false, IDS_MENU_EXPAND},
+                      PopupCase{"FolderWithoutSubFolders", "Leaf", false, "mnuFolderExpand", false, IDS_MENU_EXPAND},
+                      PopupCase{"ExpandedFolder", "A", false, "mnuFolderExpand", true, IDS_MENU_COLLAPSE},
+                      PopupCase{"WithClipboard", "Leaf", true, "mnuFolderPaste", false, IDS_MENU_EXPAND}),
     [](const auto& info) { return std::string(info.param.label); });
 
 struct ZoneCase {
