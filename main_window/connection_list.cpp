@@ -212,7 +212,6 @@ void MainForm::WireConnectionList() {
   list.DblClick = [this] { lstItems_DblClick(); };
   list.ColumnClick = [this](const forms::ColumnHeaderRef& column) { lstItems_ColumnClick(column); };
   list.AfterLabelEdit = [this](int& cancel, std::string& text) { lstItems_AfterLabelEdit(cancel, text); };
-  list.KeyDown = [this](int& key, int shift) { lstItems_KeyDown(key, shift); };
   list.KeyUp = [this](int& key, int shift) { lstItems_KeyUp(key, shift); };
   list.MouseDown = [this](int b, int s, int x, int y) { lstItems_MouseDown(b, s, x, y); };
   list.MouseMove = [this](int b, int s, int x, int y) {
@@ -283,11 +282,6 @@ void MainForm::lstItems_KeyUp(int /*KeyCode*/, int /*Shift*/) {
     EnableButton(*this, "delete", true);
     ShowKindPicture(*this, parts().picTYPE_FOLDER);
   }
-}
-
-void MainForm::lstItems_KeyDown(int& KeyCode, int Shift) {
-  // Ctrl+Enter is a command key of its own (none yet); every other Shift state opens.
-  if (KeyCode == VK_RETURN && Shift != 2) OpenListItem(*this, OpenTrigger::EnterKey);
 }
 
 void MainForm::lstItems_DblClick() { OpenListItem(*this, OpenTrigger::DoubleClick); }

@@ -116,6 +116,8 @@ void MainForm::ApplyDesignProperties() {
   WireLifecycle();
   WireFolderTree();
   WireConnectionList();
+  WireListKeys();
+  WireToolbar();
   WireSplitter();
 }
 

@@ -155,7 +155,6 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void lstItems_DblClick();
   void lstItems_ColumnClick(const forms::ColumnHeaderRef& ColumnHeader);
   void lstItems_AfterLabelEdit(int& Cancel, std::string& NewString);
-  void lstItems_KeyDown(int& KeyCode, int Shift);
   void lstItems_KeyUp(int KeyCode, int Shift);
   void lstItems_MouseDown(int Button, int Shift, int X, int Y);
   void lstItems_MouseMove(int Button, int Shift, int X, int Y);
@@ -166,10 +165,34 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void imgSplitter_MouseMove(int Button, int Shift, int X, int Y);
   void imgSplitter_MouseUp(int Button, int Shift, int X, int Y);
   bool SplitterMoving() const { return splitterMoving_; }
-  // command_hooks.cpp: commands of later work that the list and the tree already call.
+  // list_keys.cpp: the list's command keys.
+  void lstItems_KeyDown(int& KeyCode, int Shift);
+  // toolbar_commands.cpp
+  void Toolbar1_ButtonClick(const forms::ToolbarButtonRef& Button);
+  // Commands the keys, the toolbar, the list and the tree call; each is built in the file named
+  // (command_hooks.cpp holds those still to come).
+  // list_popup.cpp: the list's popup menu for Item (none: for no item).
+  void ShowListPopup(const forms::ListItemRef& Item);
+  // connect_commands.cpp
   void mnuConnectWithInternalBrowser_Click();
   void mnuConnectWithJava_Click();
+  // clipboard.cpp
+  void mnuCopyConnection_Click();
+  void mnuCutConnection_Click();
+  void mnuPasteConnection_Click();
+  // delete_commands.cpp
+  void mnuDelete_Click();
   void mnuDeleteFolder_Click();
+  // connection_commands.cpp: the connection dialogs and the .vnc import. Folder: the ItemPath the
+  // new connection goes into ("" for none).
+  void mnuNew_Click();
+  void mnuEdit_Click();
+  void ShowNewConnectionDialog(const std::string& Folder);
+  void ImportVncFile();
+  // options_command.cpp
+  void ShowOptionsDialog();
+  // about_command.cpp
+  void ShowAboutBox();
 
   // MainWindowBackground: what the option reader changes here.
   void SetShowBackgroundChecked(bool checked) override;
@@ -189,6 +212,8 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void WireLifecycle();
   void WireFolderTree();
   void WireConnectionList();
+  void WireListKeys();
+  void WireToolbar();
   void WireSplitter();
   void ApplyDesignProperties();
   void RestoreFromTray();
