@@ -163,27 +163,27 @@ RECT PixelRectInParent(HWND wnd) {
 int Control::Left() const {
   if (!wnd_) return twips_.left;
   RECT r = PixelRectInParent(wnd_.get());
-  return r.left == TwipsToPixelsX(twips_.left) ? twips_.left : PixelsToTwipsX(r.left);
+  return KeptTwipsX(twips_.left, r.left);
 }
 
 int Control::Top() const {
   if (!wnd_) return twips_.top;
   RECT r = PixelRectInParent(wnd_.get());
-  return r.top == TwipsToPixelsY(twips_.top) ? twips_.top : PixelsToTwipsY(r.top);
+  return KeptTwipsY(twips_.top, r.top);
 }
 
 int Control::Width() const {
   int w = twips_.right - twips_.left;
   if (!wnd_) return w;
   RECT r = PixelRectInParent(wnd_.get());
-  return r.right - r.left == TwipsToPixelsX(w) ? w : PixelsToTwipsX(r.right - r.left);
+  return KeptTwipsX(w, r.right - r.left);
 }
 
 int Control::Height() const {
   int h = twips_.bottom - twips_.top;
   if (!wnd_) return h;
   RECT r = PixelRectInParent(wnd_.get());
-  return r.bottom - r.top == TwipsToPixelsY(h) ? h : PixelsToTwipsY(r.bottom - r.top);
+  return KeptTwipsY(h, r.bottom - r.top);
 }
 
 void Control::Move(int left, int top, int width, int height) {

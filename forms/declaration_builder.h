@@ -2,7 +2,7 @@
 // Builders that let a form's declaration read like the designer's listing: a control at its
 // design place, then by name whatever else it has; menus as nested items.
 //   Decl("Label", "lblVersion", 240, 1485, 3600, 255).Text("Version").In("picSplash")
-//   MenuItem("mnuDatei", "3005", {MenuItem("mnuEnd", "3006")})
+//   MenuItem("mnuDatei", IdText(IDS_MENU_FILE), {MenuItem("mnuEnd", IdText(IDS_MENU_EXIT))})
 #include <string>
 #include <vector>
 

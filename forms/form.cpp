@@ -455,27 +455,27 @@ RECT WindowRectOf(HWND wnd) {
 int Form::Left() const {
   if (!wnd_) return decl_.left;
   RECT r = WindowRectOf(wnd_.get());
-  return r.left == TwipsToPixelsX(twips_.left) ? twips_.left : PixelsToTwipsX(r.left);
+  return KeptTwipsX(twips_.left, r.left);
 }
 
 int Form::Top() const {
   if (!wnd_) return decl_.top;
   RECT r = WindowRectOf(wnd_.get());
-  return r.top == TwipsToPixelsY(twips_.top) ? twips_.top : PixelsToTwipsY(r.top);
+  return KeptTwipsY(twips_.top, r.top);
 }
 
 int Form::Width() const {
   if (!wnd_) return 0;
   RECT r = WindowRectOf(wnd_.get());
   int w = twips_.right - twips_.left;
-  return r.right - r.left == TwipsToPixelsX(w) ? w : PixelsToTwipsX(r.right - r.left);
+  return KeptTwipsX(w, r.right - r.left);
 }
 
 int Form::Height() const {
   if (!wnd_) return 0;
   RECT r = WindowRectOf(wnd_.get());
   int h = twips_.bottom - twips_.top;
-  return r.bottom - r.top == TwipsToPixelsY(h) ? h : PixelsToTwipsY(r.bottom - r.top);
+  return KeptTwipsY(h, r.bottom - r.top);
 }
 
 void Form::Move(int left, int top, int width, int height) {

@@ -87,7 +87,7 @@ int ColumnHeader::Width() const {
   // Only the report view shows the columns; in the other views the header keeps its width.
   if (!owner_ || !owner_->hWnd() || owner_->View() != kReportView) return width_;
   int px = ListView_GetColumnWidth(owner_->hWnd(), Index() - 1);
-  return px == TwipsToPixelsX(width_) ? width_ : PixelsToTwipsX(px);
+  return KeptTwipsX(width_, px);
 }
 
 void ColumnHeader::SetWidth(int twips) {

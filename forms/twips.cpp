@@ -36,4 +36,12 @@ int TwipsToPixelsY(int twips) { return MulDiv(twips, Dpi().y, kTwipsPerInch); }
 int PixelsToTwipsX(int pixels) { return MulDiv(pixels, kTwipsPerInch, Dpi().x); }
 int PixelsToTwipsY(int pixels) { return MulDiv(pixels, kTwipsPerInch, Dpi().y); }
 
+int KeptTwipsX(int setTwips, int pixels) {
+  return pixels == TwipsToPixelsX(setTwips) ? setTwips : PixelsToTwipsX(pixels);
+}
+
+int KeptTwipsY(int setTwips, int pixels) {
+  return pixels == TwipsToPixelsY(setTwips) ? setTwips : PixelsToTwipsY(pixels);
+}
+
 }  // namespace corvana::forms

@@ -8,4 +8,9 @@ int TwipsToPixelsY(int twips);
 int PixelsToTwipsX(int pixels);
 int PixelsToTwipsY(int pixels);
 
+// A length the code set in twips, read back from the window's pixels: the twips as set while the
+// pixels still match them, so whole-twip values survive the pixel grid; else the pixels' twips.
+int KeptTwipsX(int setTwips, int pixels);
+int KeptTwipsY(int setTwips, int pixels);
+
 }  // namespace corvana::forms
