@@ -6,7 +6,6 @@
 #include "core/registry_upgrade.h"
 #include "core/text.h"
 #include "forms/file_drop.h"
-#include "forms/handler_guard.h"
 #include "forms/localize_form.h"
 #include "main_window/connection_list.h"
 #include "main_window/folder_tree.h"
@@ -57,20 +56,51 @@ MainForm::Parts::Parts(const MainForm& f)
       picFolder(f.Get<forms::PictureBox>("picFolder")),
       picVNC(f.Get<forms::PictureBox>("picVNC")),
       picPCAW(f.Get<forms::PictureBox>("picPCAW")),
+      picPlugin(f.Get<forms::PictureBox>("picPlugin")),
       Picture1(f.Get<forms::PictureBox>("Picture1")),
       Timer1(f.Get<forms::Timer>("Timer1")),
       Timer2(f.Get<forms::Timer>("Timer2")),
+      mnuDatei(f.GetMenu("mnuDatei")),
+      mnuDateiNew(f.GetMenu("mnuDateiNew")),
+      mnuDateiNewFolder(f.GetMenu("mnuDateiNewFolder")),
+      mnuDateiNewConnection(f.GetMenu("mnuDateiNewConnection")),
       mnuEnd(f.GetMenu("mnuEnd")),
+      mnuAnsicht(f.GetMenu("mnuAnsicht")),
       mnuBigSymbols(f.GetMenu("mnuBigSymbols")),
       mnuShowSbar(f.GetMenu("mnuShowSbar")),
       mnuShowBackground(f.GetMenu("mnuShowBackground")),
       mnuShowFolderInfo(f.GetMenu("mnuShowFolderInfo")),
+      mnuPluginManagement(f.GetMenu("mnuPluginManagement")),
+      mnuPopUp(f.GetMenu("mnuPopUp")),
+      mnuCopyConnection(f.GetMenu("mnuCopyConnection")),
+      mnuPasteConnection(f.GetMenu("mnuPasteConnection")),
+      mnuCutConnection(f.GetMenu("mnuCutConnection")),
+      mnuRootConnect(f.GetMenu("mnuRootConnect")),
+      mnuConnect(f.GetMenu("mnuConnect")),
+      mnuConnectWithJava(f.GetMenu("mnuConnectWithJava")),
+      mnuConnectWithInternalBrowser(f.GetMenu("mnuConnectWithInternalBrowser")),
+      mnuFileTransferWithVNCFS(f.GetMenu("mnuFileTransferWithVNCFS")),
+      mnuPcAW_Connect(f.GetMenu("mnuPcAW_Connect")),
+      mnuTools(f.GetMenu("mnuTools")),
+      mnuGetRFBVersion(f.GetMenu("mnuGetRFBVersion")),
+      mnuFTP(f.GetMenu("mnuFTP")),
+      mnuHTTP(f.GetMenu("mnuHTTP")),
+      mnuEdit(f.GetMenu("mnuEdit")),
+      mnuDelete(f.GetMenu("mnuDelete")),
+      mnuRename(f.GetMenu("mnuRename")),
+      mnuNew(f.GetMenu("mnuNew")),
+      mnuPlugin(f.GetMenu("mnuPlugin")),
       mnuPopUpFolder(f.GetMenu("mnuPopUpFolder")),
       mnuNewFolder(f.GetMenu("mnuNewFolder")),
       mnuRenameFolder(f.GetMenu("mnuRenameFolder")),
       mnuDeleteFolder(f.GetMenu("mnuDeleteFolder")),
       mnuFolderPaste(f.GetMenu("mnuFolderPaste")),
-      mnuFolderExpand(f.GetMenu("mnuFolderExpand")) {}
+      mnuFolderExpand(f.GetMenu("mnuFolderExpand")),
+      mnuPopUpFolderLV(f.GetMenu("mnuPopUpFolderLV")),
+      mnuPopUpFolderLV_open(f.GetMenu("mnuPopUpFolderLV_open")),
+      mnuPopUpFolderLV_delete(f.GetMenu("mnuPopUpFolderLV_delete")),
+      mnuPopUpFolderLV_copy(f.GetMenu("mnuPopUpFolderLV_copy")),
+      mnuPopUpFolderLV_cut(f.GetMenu("mnuPopUpFolderLV_cut")) {}
 
 const MainForm::Parts& MainForm::parts() const {
   if (!parts_) throw std::logic_error("frmMain is not loaded");
@@ -108,6 +138,7 @@ void MainForm::ApplyDesignProperties() {
   c.picFolder.SetPicture(forms::LoadPictureResource(IDB_MENU_FOLDER));
   c.picVNC.SetPicture(forms::LoadPictureResource(IDB_MENU_VNC));
   c.picPCAW.SetPicture(forms::LoadPictureResource(IDB_MENU_PCAW));
+  c.picPlugin.SetPicture(forms::LoadPictureResource(IDB_MENU_PLUGIN));
   ApplyToolbarImages(false);
 
   tray_ = services_.createTray ? services_.createTray() : nullptr;
@@ -119,11 +150,17 @@ void MainForm::ApplyDesignProperties() {
   WireListKeys();
   WireToolbar();
   WireSplitter();
+  WireTrayMenu();
+  WireListPopup();
+  WireConnectCommands();
+  WireClipboard();
+  WireDeleteCommands();
+  WireConnectionCommands();
+  WirePlugins();
+  WireCommands();
 }
 
 void MainForm::WireLifecycle() {
-  // The tray control's events come through COM, past every window procedure.
-  if (tray_) tray_->TrayIconClick = [this](int button) { forms::RunGuarded([&] { KW_Tray_TrayIconClick(button); }); };
   drop_->OLEDragDrop = [this](const std::vector<std::string>& files) { Form_OLEDragDrop(files); };
   Timer2().Tick = [this] { Timer2_Timer(); };
   parts().mnuEnd.Click = [this] { mnuEnd_Click(); };
@@ -195,17 +232,6 @@ void MainForm::Timer2_Timer() {
   if (tray_->TrayIconAdd(Icon(), VersionedTrayTip())) return;
   // No icon to come back by: the window must not stay hidden.
   RestoreFromTray();
-}
-
-void MainForm::KW_Tray_TrayIconClick(int Button) {
-  // The notification-area menu of the left button is built by the tray menu's own code.
-  if (Button == 2) {
-    Timer2().SetEnabled(false);
-    if (tray_) tray_->SetEnabled(false);
-    RestoreFromTray();
-    Timer2().SetEnabled(true);
-    if (tray_) tray_->SetEnabled(true);
-  }
 }
 
 void MainForm::Form_OLEDragDrop(const std::vector<std::string>& Files) {

@@ -72,20 +72,51 @@ class MainForm : public forms::Form, public MainWindowBackground {
     forms::PictureBox& picFolder;
     forms::PictureBox& picVNC;
     forms::PictureBox& picPCAW;
+    forms::PictureBox& picPlugin;
     forms::PictureBox& Picture1;
     forms::Timer& Timer1;
     forms::Timer& Timer2;
+    forms::Menu& mnuDatei;
+    forms::Menu& mnuDateiNew;
+    forms::Menu& mnuDateiNewFolder;
+    forms::Menu& mnuDateiNewConnection;
     forms::Menu& mnuEnd;
+    forms::Menu& mnuAnsicht;
     forms::Menu& mnuBigSymbols;
     forms::Menu& mnuShowSbar;
     forms::Menu& mnuShowBackground;
     forms::Menu& mnuShowFolderInfo;
+    forms::Menu& mnuPluginManagement;
+    forms::Menu& mnuPopUp;
+    forms::Menu& mnuCopyConnection;
+    forms::Menu& mnuPasteConnection;
+    forms::Menu& mnuCutConnection;
+    forms::Menu& mnuRootConnect;
+    forms::Menu& mnuConnect;
+    forms::Menu& mnuConnectWithJava;
+    forms::Menu& mnuConnectWithInternalBrowser;
+    forms::Menu& mnuFileTransferWithVNCFS;
+    forms::Menu& mnuPcAW_Connect;
+    forms::Menu& mnuTools;
+    forms::Menu& mnuGetRFBVersion;
+    forms::Menu& mnuFTP;
+    forms::Menu& mnuHTTP;
+    forms::Menu& mnuEdit;
+    forms::Menu& mnuDelete;
+    forms::Menu& mnuRename;
+    forms::Menu& mnuNew;
+    forms::Menu& mnuPlugin;
     forms::Menu& mnuPopUpFolder;
     forms::Menu& mnuNewFolder;
     forms::Menu& mnuRenameFolder;
     forms::Menu& mnuDeleteFolder;
     forms::Menu& mnuFolderPaste;
     forms::Menu& mnuFolderExpand;
+    forms::Menu& mnuPopUpFolderLV;
+    forms::Menu& mnuPopUpFolderLV_open;
+    forms::Menu& mnuPopUpFolderLV_delete;
+    forms::Menu& mnuPopUpFolderLV_copy;
+    forms::Menu& mnuPopUpFolderLV_cut;
   };
   // Throws while the form is not loaded.
   const Parts& parts() const;
@@ -136,7 +167,6 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void Form_MouseMove(int Button, int Shift, int X, int Y);
   void Form_OLEDragDrop(const std::vector<std::string>& Files);
   void Timer2_Timer();
-  void KW_Tray_TrayIconClick(int Button);
   void mnuEnd_Click();
   // folder_tree.cpp
   void tvMain_Expand(const forms::NodeRef& Node);
@@ -169,30 +199,62 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void lstItems_KeyDown(int& KeyCode, int Shift);
   // toolbar_commands.cpp
   void Toolbar1_ButtonClick(const forms::ToolbarButtonRef& Button);
-  // Commands the keys, the toolbar, the list and the tree call; each is built in the file named
-  // (command_hooks.cpp holds those still to come).
-  // list_popup.cpp: the list's popup menu for Item (none: for no item).
+  // tray_menu.cpp: the notification-area icon's clicks and menu.
+  void KW_Tray_TrayIconClick(int Button);
+  // list_popup.cpp: the list's popup menus; ShowListPopup for Item (none: for no item).
+  void lstItems_MouseUp(int Button, int Shift, int X, int Y);
   void ShowListPopup(const forms::ListItemRef& Item);
   // connect_commands.cpp
+  void mnuConnect_Click();
   void mnuConnectWithInternalBrowser_Click();
   void mnuConnectWithJava_Click();
+  void mnuPcAW_Connect_Click();
+  void mnuFileTransferWithVNCFS_Click();
+  void mnuFTP_Click();
+  void mnuHTTP_Click();
+  void mnuGetRFBVersion_Click();
   // clipboard.cpp
   void mnuCopyConnection_Click();
   void mnuCutConnection_Click();
   void mnuPasteConnection_Click();
+  void mnuFolderPaste_Click();
+  void mnuPopUpFolderLV_copy_Click();
+  void mnuPopUpFolderLV_cut_Click();
   // delete_commands.cpp
   void mnuDelete_Click();
+  void mnuPopUpFolderLV_delete_Click();
   void mnuDeleteFolder_Click();
   // connection_commands.cpp: the connection dialogs and the .vnc import. Folder: the ItemPath the
   // new connection goes into ("" for none).
   void mnuNew_Click();
+  void mnuDateiNewConnection_Click();
   void mnuEdit_Click();
   void ShowNewConnectionDialog(const std::string& Folder);
   void ImportVncFile();
   // options_command.cpp
   void ShowOptionsDialog();
+  // plugins.cpp
+  void mnuPlugin_Click();
+  void mnuPluginManagement_Click();
   // about_command.cpp
   void ShowAboutBox();
+  // commands.cpp: the menu bar's, the tree popup's and the view commands.
+  void mnuDateiNewFolder_Click();
+  void mnuNewFolder_Click();
+  void mnuRename_Click();
+  void mnuRenameFolder_Click();
+  void mnuBigSymbols_Click();
+  void mnuShowSbar_Click();
+  void mnuShowBackground_Click();
+  void mnuShowFolderInfo_Click();
+  void mnuPopUpFolderLV_open_Click();
+  void Toolbar1_DragOver(int X, int Y, int State);
+  void Toolbar1_DragDrop(int X, int Y);
+  void StatusBar1_DragOver(int X, int Y, int State);
+  void StatusBar1_DragDrop(int X, int Y);
+
+  // A window hidden in the notification area comes back normal.
+  void RestoreFromTray();
 
   // MainWindowBackground: what the option reader changes here.
   void SetShowBackgroundChecked(bool checked) override;
@@ -215,8 +277,15 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void WireListKeys();
   void WireToolbar();
   void WireSplitter();
+  void WireTrayMenu();
+  void WireListPopup();
+  void WireConnectCommands();
+  void WireClipboard();
+  void WireDeleteCommands();
+  void WireConnectionCommands();
+  void WirePlugins();
+  void WireCommands();
   void ApplyDesignProperties();
-  void RestoreFromTray();
 
   MainFormServices services_;
   std::optional<Parts> parts_;

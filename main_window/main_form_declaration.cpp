@@ -176,6 +176,7 @@ forms::FormDecl MainFormDeclaration() {
       Decl("PictureBox", "picFolder", 0, 0, 240, 240).Hidden(),
       Decl("PictureBox", "picVNC", 0, 0, 240, 240).Hidden(),
       Decl("PictureBox", "picPCAW", 0, 0, 240, 240).Hidden(),
+      Decl("PictureBox", "picPlugin", 0, 0, 240, 240).Hidden(),
       Decl("PictureBox", "Picture1", 0, 0, 1440, 300).Hidden(),
   };
   f.menus = Menus();
