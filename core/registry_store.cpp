@@ -130,9 +130,15 @@ bool MoveStoreKey(const std::string& SourcePath, const std::string& TargetPath) 
   if (!target) return false;
   bool copied = CopyRegKey(std::move(source), target.get());
   target.reset();
-  if (!copied) return false;
   RegKey root = OpenStoreKey("");
-  return root && DeleteRegKeyRecursive(root.get(), SourcePath);
+  if (!root) return false;
+  // An incomplete copy must not cost the source what it could not copy: the source stays whole
+  // and the part-copy, which this call created, goes again.
+  if (!copied) {
+    DeleteRegKeyRecursive(root.get(), TargetPath);
+    return false;
+  }
+  return DeleteRegKeyRecursive(root.get(), SourcePath);
 }
 
 bool RenameFolderKey(const std::string& NewPath, const std::string& OldPath) {

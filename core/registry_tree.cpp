@@ -12,11 +12,12 @@ struct RememberedKey {
 };
 RememberedKey g_enumMemory;
 
-bool EnumSubKeyName(HKEY key, DWORD index, std::string& name) {
+// ERROR_SUCCESS with the name, ERROR_NO_MORE_ITEMS past the last sub-key, else the failure.
+LONG EnumSubKeyName(HKEY key, DWORD index, std::string& name) {
   char buf[kValueBufferChars] = {};
-  if (RegEnumKeyA(key, index, buf, kValueBufferChars) != ERROR_SUCCESS) return false;
-  name = buf;
-  return true;
+  const LONG rc = RegEnumKeyA(key, index, buf, kValueBufferChars);
+  if (rc == ERROR_SUCCESS) name = buf;
+  return rc;
 }
 
 bool SetValueLike(HKEY target, const std::string& name, DWORD type, const RegData& data) {
@@ -39,25 +40,33 @@ bool SetValueLike(HKEY target, const std::string& name, DWORD type, const RegDat
 
 }  // namespace
 
-void CopyRegValues(HKEY hSource, HKEY hTarget) {
+bool CopyRegValues(HKEY hSource, HKEY hTarget) {
   std::string name;
   RegData data;
   DWORD type = 0;
-  for (long index = 0; EnumRegValue(hSource, index, name, data, type) == 0; ++index)
-    SetValueLike(hTarget, name, type, data);
+  bool complete = true;
+  long index = 0;
+  long rc = 0;
+  for (; (rc = EnumRegValue(hSource, index, name, data, type)) == 0; ++index)
+    complete = SetValueLike(hTarget, name, type, data) && complete;
+  // A walk that ends on anything but "no more items" left values behind.
+  return complete && rc == ERROR_NO_MORE_ITEMS;
 }
 
 bool CopyRegKey(RegKey hSource, HKEY hTarget) {
-  CopyRegValues(hSource.get(), hTarget);
+  bool complete = CopyRegValues(hSource.get(), hTarget);
 
   for (DWORD index = 0;; ++index) {
     std::string child;
-    if (!EnumSubKeyName(hSource.get(), index, child)) return true;
+    const LONG rc = EnumSubKeyName(hSource.get(), index, child);
+    if (rc != ERROR_SUCCESS) return complete && rc == ERROR_NO_MORE_ITEMS;
     RegKey sourceChild = OpenKeyForReading(hSource.get(), child);
-    if (!sourceChild) continue;
-    RegKey targetChild = CreateKey(hTarget, child);
-    if (!targetChild) continue;
-    CopyRegKey(std::move(sourceChild), targetChild.get());
+    RegKey targetChild = sourceChild ? CreateKey(hTarget, child) : RegKey();
+    if (!targetChild) {
+      complete = false;
+      continue;
+    }
+    complete = CopyRegKey(std::move(sourceChild), targetChild.get()) && complete;
   }
 }
 
@@ -65,7 +74,7 @@ bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey) {
   if (RegKey key = OpenKey(hParent, SubKey)) {
     DWORD index = 0;
     std::string child;
-    while (EnumSubKeyName(key.get(), index, child)) {
+    while (EnumSubKeyName(key.get(), index, child) == ERROR_SUCCESS) {
       // A child that stays behind is skipped; a deleted one makes room for the next.
       if (!DeleteRegKeyRecursive(key.get(), child)) ++index;
     }

@@ -17,12 +17,16 @@ namespace corvana {
 using RegData = std::variant<std::monostate, std::string, std::uint32_t, std::vector<std::uint8_t>>;
 
 // Copies every value of hSource into hTarget, then every sub-key recursively. hSource is taken
-// over and closed before the call returns; hTarget stays the caller's. The caller must make sure
-// that hTarget does not lie inside hSource.
+// over and closed before the call returns; hTarget stays the caller's. True only when the copy is
+// complete: a value that could not be read or written, or a sub-key that could not be opened,
+// created or copied whole, is skipped and makes the result False, so that a caller who deletes
+// the source afterwards (a move) can tell. The caller must make sure that hTarget does not lie
+// inside hSource.
 bool CopyRegKey(RegKey hSource, HKEY hTarget);
 
-// Copies every value of hSource into hTarget (the first half of CopyRegKey); no sub-keys.
-void CopyRegValues(HKEY hSource, HKEY hTarget);
+// Copies every value of hSource into hTarget (the first half of CopyRegKey); no sub-keys. True
+// when every value was copied.
+bool CopyRegValues(HKEY hSource, HKEY hTarget);
 
 // Deletes SubKey below hParent with everything below it; True when SubKey itself is gone.
 bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey);

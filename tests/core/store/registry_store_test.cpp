@@ -218,6 +218,23 @@ TEST_F(StoreTest, MoveConnectionToFolderUsesTheItemsText) {
   EXPECT_TRUE(PathExists("From\\Box"));
 }
 
+// A move deletes its source only after a whole copy: a sub-key that cannot be copied keeps the
+// source as it was, and the part-copy does not stay behind.
+TEST_F(StoreTest, AMoveWhoseCopyIsIncompleteKeepsTheSourceWhole) {
+  MakeFolder("From");
+  MakeFolder("To");
+  MakeConnection("From\\Box", "h1");
+  RegKey box = OpenStoreKey("From\\Box");
+  ASSERT_TRUE(test::MakeDanglingLink(box.get(), "Stuck"));
+  EXPECT_FALSE(MoveConnectionToFolder({"From\\Box", "Box"}, "To"));
+  EXPECT_FALSE(RenameConnectionKey("From\\Box", "From\\Renamed"));
+  EXPECT_EQ(ReadSubKeyDefaultValue(OpenStoreKey("From\\Box").get(), "Host"), "h1");
+  EXPECT_FALSE(PathExists("To\\Box"));
+  EXPECT_FALSE(PathExists("From\\Renamed"));
+  test::RemoveDanglingLink(box.get(), "Stuck");
+  EXPECT_TRUE(MoveConnectionToFolder({"From\\Box", "Box"}, "To"));
+}
+
 TEST_F(StoreTest, DeleteKeyTreeRemovesABranchButNeverTheWholeStore) {
   MakeFolder("Keep");
   MakeFolder("Gone\\Sub");

@@ -110,17 +110,49 @@ TEST_F(RegistryTreeTest, AnUndeletableChildFailsItsAncestorsAndTheRestGoes) {
   EXPECT_TRUE(DeleteRegKeyRecursive(root_.get(), "Doomed"));
 }
 
-TEST_F(RegistryTreeTest, CopySkipsAChildThatCannotBeOpened) {
+// What cannot be copied is skipped, the rest is copied, and the result says the copy is not
+// whole: a move must not delete such a source.
+TEST_F(RegistryTreeTest, CopySkipsAChildThatCannotBeOpenedAndSaysSo) {
   RegKey src = Make("Src");
   Make("Src\\Good");
+  Make("Src\\Zed");
   ASSERT_TRUE(test::MakeDanglingLink(src.get(), "Bad"));
   RegKey target = Make("Dst");
   HKEY raw = nullptr;
   RegOpenKeyA(root_.get(), "Src", &raw);
-  EXPECT_TRUE(CopyRegKey(RegKey(raw), target.get()));
+  EXPECT_FALSE(CopyRegKey(RegKey(raw), target.get()));
   EXPECT_TRUE(Open("Dst\\Good"));
+  EXPECT_TRUE(Open("Dst\\Zed")) << "the walk goes on after the child it skipped";
   EXPECT_FALSE(Open("Dst\\Bad"));
   test::RemoveDanglingLink(src.get(), "Bad");
+}
+
+TEST_F(RegistryTreeTest, CopySaysSoWhenATargetChildOrValueCannotBeWritten) {
+  {
+    RegKey src = Make("Src");
+    WriteStringValue(src.get(), "Top", "1");
+    RegKey child = Make("Src\\Child");
+    WriteStringValue(child.get(), "Deep", "2");
+  }
+  // Below a volatile key the registry creates only volatile keys, and the copy creates lasting ones.
+  HKEY raw = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(root_.get(), "Volatile", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &raw,
+                            nullptr),
+            ERROR_SUCCESS);
+  RegKey volatileTarget(raw);
+  EXPECT_FALSE(CopyRegKey(Open("Src"), volatileTarget.get()));
+  EXPECT_EQ(ReadStringValue(volatileTarget.get(), "Top"), "1") << "the values were copied all the same";
+  EXPECT_FALSE(Open("Volatile\\Child"));
+
+  // A target opened for reading takes no value.
+  Make("ReadOnly");
+  RegKey readOnly = OpenKeyForReading(root_.get(), "ReadOnly");
+  ASSERT_TRUE(readOnly);
+  EXPECT_FALSE(CopyRegKey(Open("Src"), readOnly.get()));
+
+  RegKey whole = Make("Whole");
+  EXPECT_TRUE(CopyRegKey(Open("Src"), whole.get()));
+  EXPECT_EQ(ReadStringValue(Open("Whole\\Child").get(), "Deep"), "2");
 }
 
 TEST_F(RegistryTreeTest, EnumRegValueReadsEachValueAndEndsWith259) {
