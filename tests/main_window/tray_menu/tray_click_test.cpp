@@ -6,7 +6,9 @@
 #include <thread>
 
 #include "core/global_options.h"
+#include "core/string_table.h"
 #include "core/vnc_viewer_launch.h"
+#include "resources/string_ids.h"
 #include "support/own_desktop/stand_in_control.h"
 #include "tray_menu_fixture.h"
 
@@ -222,6 +224,55 @@ TEST_F(TrayClickTest, ARightClickOnlyRestoresTheWindow) {
   EXPECT_FALSE(sawMenu);
   EXPECT_TRUE(PumpUntil([&] { return f.Visible() && f.WindowState() == forms::kNormal; }));
   EXPECT_TRUE(f.Timer2().Enabled());
+}
+
+struct TextSearch {
+  std::wstring text;
+  bool found = false;
+};
+
+// Read without a message to the window's thread, which is busy.
+BOOL CALLBACK HasText(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<TextSearch*>(param);
+  wchar_t buf[128] = {};
+  InternalGetWindowText(child, buf, 128);
+  search->found = search->text == buf;
+  return !search->found;
+}
+
+// The waiting window of this process, found by its text; null while there is none.
+HWND MenuWaitingWindow() {
+  const std::string text = LoadResString(IDS_MENU_LOADING);
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<size_t>(
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, nullptr)) != nullptr;) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != GetCurrentProcessId() || !IsWindowVisible(w)) continue;
+    TextSearch search{wide};
+    EnumChildWindows(w, HasText, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return w;
+  }
+  return nullptr;
+}
+
+TEST_F(TrayClickTest, TheWaitingWindowStaysPaintedWhileALargeStoreIsRead) {
+  Folder("Viele");
+  for (int i = 0; i < 2000; ++i) Connection("Viele", "conn" + std::to_string(i));
+  MainForm& f = StartForClicks();
+  std::atomic<bool> checkedWhileBuilding{false}, repainted{false};
+  LeftClickWith(f, [&] {
+    HWND waiting = nullptr;
+    if (!WaitFor([&] { return (waiting = MenuWaitingWindow()) != nullptr; })) return;
+    // Uncovered again, say: it must paint itself while the store is still being read.
+    InvalidateRect(waiting, nullptr, TRUE);
+    repainted = WaitFor([&] { return !GetUpdateRect(waiting, nullptr, FALSE); }, 1000);
+    checkedWhileBuilding = OpenMenuWindows().empty() && IsWindow(waiting);
+    if (WaitForMenus(1)) PressKey(VK_ESCAPE);
+  });
+  EXPECT_TRUE(checkedWhileBuilding) << "the store was read before the window could be looked at";
+  EXPECT_TRUE(repainted);
 }
 
 // The open menu with a submenu, the pictures of the three kinds and a highlighted item.
