@@ -162,6 +162,21 @@ TEST_F(TrayMenuDrawingTest, ItemsAreTwentyHighAndWideEnoughForTheirCaption) {
   }
 }
 
+TEST_F(TrayMenuDrawingTest, TheWindowsMenuPicturesAreSixteenSquareWithWhiteAroundThem) {
+  const MainForm::Parts& c = form->parts();
+  for (forms::PictureBox* box : {&c.picFolder, &c.picVNC, &c.picPCAW, &c.picPlugin}) {
+    const forms::PictureRef picture = box->Picture();
+    ASSERT_TRUE(picture) << box->Name();
+    EXPECT_EQ(picture->widthPixels(), 16) << box->Name();
+    EXPECT_EQ(picture->heightPixels(), 16) << box->Name();
+    // Drawn on the canvas: the corner is the canvas's, something else is the picture's.
+    Canvas canvas;
+    PaintEffects::PaintTransparentStdPic(canvas.dc(), 0, 0, 16, 16, picture.get(), 0, 0, kPictureMaskColor);
+    EXPECT_EQ(canvas.at(0, 0), kBack) << box->Name();
+    EXPECT_TRUE(canvas.anyBut(0, 16, kBack)) << box->Name();
+  }
+}
+
 TEST_F(TrayMenuDrawingTest, AnIconPictureIsTransparentWhereTheIconIsAndWhereItIsWhite) {
   // Left half outside the icon (its mask), right half red.
   WindowDc screen(nullptr);
