@@ -1,6 +1,6 @@
 #pragma once
-// A window's pixels as they are on the screen, saved as a 24-bit bottom-up BMP file for the
-// screenshots of the tests (the build turns them into PNG files beside them).
+// A window's pixels, or a screen area's, as they are on the screen, saved as a 24-bit bottom-up BMP
+// file for the screenshots of the tests (the build turns them into PNG files beside them).
 #include <windows.h>
 
 #include <fstream>
@@ -11,17 +11,15 @@
 
 namespace corvana::test {
 
-// The window's pixels on the screen as a 24-bit bottom-up BMP file.
-inline bool SaveWindowPicture(HWND wnd, const std::string& path) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  int w = r.right - r.left, h = r.bottom - r.top;
+// The screen's pixels in Area as a 24-bit bottom-up BMP file.
+inline bool SaveScreenPicture(RECT area, const std::string& path) {
+  int w = area.right - area.left, h = area.bottom - area.top;
   WindowDc screen(nullptr);
   MemoryDc memory(CreateCompatibleDC(screen.get()));
   GdiObject bitmap(CreateCompatibleBitmap(screen.get(), w, h));
   {
     SelectedObject selected(memory.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, w, h, screen.get(), r.left, r.top, SRCCOPY)) return false;
+    if (!BitBlt(memory.get(), 0, 0, w, h, screen.get(), area.left, area.top, SRCCOPY)) return false;
   }
   BITMAPINFOHEADER info{};
   info.biSize = sizeof info;
@@ -44,6 +42,13 @@ inline bool SaveWindowPicture(HWND wnd, const std::string& path) {
   out.write(reinterpret_cast<const char*>(&info), sizeof info);
   out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
   return static_cast<bool>(out);
+}
+
+// The window's pixels on the screen as a 24-bit bottom-up BMP file.
+inline bool SaveWindowPicture(HWND wnd, const std::string& path) {
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  return SaveScreenPicture(r, path);
 }
 
 }  // namespace corvana::test
