@@ -36,4 +36,21 @@ StartResult StartCommandLine(const std::string& CommandLine, WORD ShowState) {
   return {true, {}};
 }
 
+std::string QuoteArgument(const std::string& Text) {
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (char c : Text) {
+    if (c == '\\') {
+      ++backslashes;
+    } else {
+      // Backslashes count as escapes only in front of a quote.
+      if (c == '"') quoted.append(backslashes + 1, '\\');
+      backslashes = 0;
+    }
+    quoted += c;
+  }
+  quoted.append(backslashes, '\\');
+  return quoted + "\"";
+}
+
 }  // namespace corvana

@@ -17,4 +17,9 @@ struct StartResult {
 // and does not wait for it; the process and thread handles are closed at once.
 StartResult StartCommandLine(const std::string& CommandLine, WORD ShowState = SW_SHOWNORMAL);
 
+// Text in double quotes, written so that the platform's command-line parser hands the started
+// program exactly Text as one argument: a quote inside is escaped with a backslash, and the
+// backslashes in front of a quote or of the closing quote are doubled.
+std::string QuoteArgument(const std::string& Text);
+
 }  // namespace corvana
