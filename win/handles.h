@@ -4,6 +4,7 @@
 #include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -136,6 +137,15 @@ struct ImageListTraits {
   static void close(HIMAGELIST h) noexcept { ImageList_Destroy(h); }
 };
 using ImageListHandle = UniqueHandle<ImageListTraits>;
+
+// Memory that a call hands over from the COM task allocator (a shell item id list ...).
+struct TaskMemoryTraits {
+  using handle_type = void*;
+  static void* none() noexcept { return nullptr; }
+  static bool valid(void* h) noexcept { return h != nullptr; }
+  static void close(void* h) noexcept { CoTaskMemFree(h); }
+};
+using TaskMemory = UniqueHandle<TaskMemoryTraits>;
 
 // A DC from GetDC, released to its window.
 class WindowDc {

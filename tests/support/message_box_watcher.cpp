@@ -15,12 +15,31 @@ struct Found {
   std::vector<HWND> boxes;
 };
 
+BOOL CALLBACK FindInputField(HWND wnd, LPARAM param) {
+  char cls[64] = {};
+  GetClassNameA(wnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Edit") == 0 || lstrcmpiA(cls, "ComboBox") == 0 || lstrcmpiA(cls, "ComboBoxEx32") == 0 ||
+      lstrcmpiA(cls, "SysTreeView32") == 0) {
+    *reinterpret_cast<bool*>(param) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The platform's file and folder dialogs are of the message box's class too, but a message box
+// has no field to type into; those dialogs are the test's to work.
+bool IsMessageBox(HWND wnd) {
+  bool input = false;
+  EnumChildWindows(wnd, FindInputField, reinterpret_cast<LPARAM>(&input));
+  return !input;
+}
+
 BOOL CALLBACK CollectBoxes(HWND wnd, LPARAM param) {
   DWORD pid = 0;
   GetWindowThreadProcessId(wnd, &pid);
   char cls[64] = {};
   GetClassNameA(wnd, cls, sizeof cls);
-  if (pid == GetCurrentProcessId() && std::string(cls) == "#32770" && IsWindowVisible(wnd))
+  if (pid == GetCurrentProcessId() && std::string(cls) == "#32770" && IsWindowVisible(wnd) && IsMessageBox(wnd))
     reinterpret_cast<Found*>(param)->boxes.push_back(wnd);
   return TRUE;
 }

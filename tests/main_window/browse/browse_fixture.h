@@ -1,6 +1,6 @@
 #pragma once
 // The main window on a store the test builds, with the mouse and the keyboard as the user
-// drives them (SendInput) and the places of items, nodes and headers on the screen.
+// drives them (support/real_input.h) and the places of items, nodes and headers on the screen.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,46 +16,9 @@
 #include "main_window/connection_list.h"
 #include "main_window_fixture.h"
 #include "support/message_box_watcher.h"
+#include "support/real_input.h"
 
 namespace corvana::test {
-
-inline void SendMouse(DWORD flags, POINT screen = {-1, -1}) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  if (screen.x >= 0) {
-    // Rounded up, so that the driver's scaling back lands on the pixel itself.
-    in.mi.dx = (screen.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-    in.mi.dy = (screen.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
-    flags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  }
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
-}
-
-inline void SendKey(WORD vk, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &in, sizeof in);
-}
-
-// A key pressed and released, with the modifiers held around it.
-inline void PressKey(WORD vk, std::vector<WORD> modifiers = {}) {
-  for (WORD m : modifiers) SendKey(m, false);
-  SendKey(vk, false);
-  SendKey(vk, true);
-  for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m) SendKey(*m, true);
-}
-
-inline void TypeText(const std::string& text) {
-  for (char c : text) {
-    SHORT scan = VkKeyScanA(c);
-    std::vector<WORD> mods;
-    if (scan & 0x100) mods.push_back(VK_SHIFT);
-    PressKey(static_cast<WORD>(scan & 0xFF), mods);
-  }
-}
 
 class BrowseTest : public MainWindowTest {
  protected:

@@ -1,0 +1,111 @@
+#pragma once
+// A modal dialog runs on the test's thread, and the test works it as the user does from a thread
+// of its own: it waits for the dialog, brings it to the front and uses the real keyboard.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace corvana::test {
+
+inline std::string WindowTextOf(HWND wnd) {
+  char text[2048] = {};
+  GetWindowTextA(wnd, text, sizeof text);
+  return text;
+}
+
+inline std::string ClassOf(HWND wnd) {
+  char name[64] = {};
+  GetClassNameA(wnd, name, sizeof name);
+  return name;
+}
+
+// Waits (on a thread that need not pump) until Condition holds; false after the time.
+inline bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+namespace detail {
+
+struct ShownWindowSearch {
+  const std::function<bool(HWND)>* accept;
+  HWND found = nullptr;
+};
+
+inline BOOL CALLBACK TakeShownWindow(HWND wnd, LPARAM param) {
+  auto& s = *reinterpret_cast<ShownWindowSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  if (pid != GetCurrentProcessId() || !IsWindowVisible(wnd) || !(*s.accept)(wnd)) return TRUE;
+  s.found = wnd;
+  return FALSE;
+}
+
+struct ChildSearch {
+  std::string cls;
+  const std::string* text;
+  HWND found = nullptr;
+};
+
+inline BOOL CALLBACK TakeChild(HWND wnd, LPARAM param) {
+  auto& s = *reinterpret_cast<ChildSearch*>(param);
+  if (lstrcmpiA(ClassOf(wnd).c_str(), s.cls.c_str()) != 0) return TRUE;
+  if (s.text && WindowTextOf(wnd) != *s.text) return TRUE;
+  s.found = wnd;
+  return FALSE;
+}
+
+}  // namespace detail
+
+// A visible top-level window of this process that Accept takes.
+inline HWND FindShownWindow(const std::function<bool(HWND)>& accept) {
+  detail::ShownWindowSearch search{&accept};
+  EnumWindows(detail::TakeShownWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+inline HWND WaitForShownWindow(const std::function<bool(HWND)>& accept, DWORD timeoutMs = 10000) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = FindShownWindow(accept)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+// The child of Parent whose class is Class and, when Text is given, whose text is Text.
+inline HWND FindChild(HWND parent, const std::string& cls, const std::string* text = nullptr) {
+  detail::ChildSearch search{cls, text};
+  EnumChildWindows(parent, detail::TakeChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The window that has the keyboard focus in the thread Thread.
+inline HWND FocusOf(DWORD thread) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+// Brings the window in front and waits until it is, so that the keys go to it.
+inline bool BringToFront(HWND wnd) {
+  return WaitFor([&] {
+    if (GetForegroundWindow() == wnd) return true;
+    SetForegroundWindow(wnd);
+    return false;
+  });
+}
+
+// Runs Modal (which shows a dialog and returns when it is closed) on this thread while Drive works
+// the dialog from another one. Drive is given this thread's id; it must end the dialog.
+inline void WhileModal(const std::function<void(DWORD uiThread)>& drive, const std::function<void()>& modal) {
+  const DWORD self = GetCurrentThreadId();
+  std::thread driver([&] { drive(self); });
+  modal();
+  driver.join();
+}
+
+}  // namespace corvana::test
