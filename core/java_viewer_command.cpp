@@ -3,17 +3,12 @@
 #include <windows.h>
 
 #include "core/process_start.h"
+#include "core/text.h"
 
 namespace corvana {
 namespace {
 
 constexpr DWORD kPathBufferSize = 260;
-
-std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-    text.replace(at, what.size(), with);
-  return text;
-}
 
 }  // namespace
 

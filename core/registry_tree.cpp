@@ -20,24 +20,6 @@ LONG EnumSubKeyName(HKEY key, DWORD index, std::string& name) {
   return rc;
 }
 
-bool SetValueLike(HKEY target, const std::string& name, DWORD type, const RegData& data) {
-  const BYTE* bytes = nullptr;
-  DWORD size = 0;
-  std::uint32_t number = 0;
-  if (const auto* text = std::get_if<std::string>(&data)) {
-    bytes = reinterpret_cast<const BYTE*>(text->data());
-    size = static_cast<DWORD>(text->size());
-  } else if (const auto* n = std::get_if<std::uint32_t>(&data)) {
-    number = *n;
-    bytes = reinterpret_cast<const BYTE*>(&number);
-    size = sizeof number;
-  } else if (const auto* raw = std::get_if<std::vector<std::uint8_t>>(&data)) {
-    bytes = raw->data();
-    size = static_cast<DWORD>(raw->size());
-  }
-  return RegSetValueExA(target, name.c_str(), 0, type, bytes, size) == ERROR_SUCCESS;
-}
-
 }  // namespace
 
 bool CopyRegValues(HKEY hSource, HKEY hTarget) {
@@ -48,7 +30,7 @@ bool CopyRegValues(HKEY hSource, HKEY hTarget) {
   long index = 0;
   long rc = 0;
   for (; (rc = EnumRegValue(hSource, index, name, data, type)) == 0; ++index)
-    complete = SetValueLike(hTarget, name, type, data) && complete;
+    complete = SetRegValue(hTarget, name, type, data) && complete;
   // A walk that ends on anything but "no more items" left values behind.
   return complete && rc == ERROR_NO_MORE_ITEMS;
 }
@@ -80,6 +62,24 @@ bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey) {
     }
   }
   return RegDeleteKeyA(hParent, SubKey.c_str()) == ERROR_SUCCESS;
+}
+
+bool SetRegValue(HKEY hKey, const std::string& Name, DWORD Type, const RegData& Data) {
+  const BYTE* bytes = nullptr;
+  DWORD size = 0;
+  std::uint32_t number = 0;
+  if (const auto* text = std::get_if<std::string>(&Data)) {
+    bytes = reinterpret_cast<const BYTE*>(text->data());
+    size = static_cast<DWORD>(text->size());
+  } else if (const auto* n = std::get_if<std::uint32_t>(&Data)) {
+    number = *n;
+    bytes = reinterpret_cast<const BYTE*>(&number);
+    size = sizeof number;
+  } else if (const auto* raw = std::get_if<std::vector<std::uint8_t>>(&Data)) {
+    bytes = raw->data();
+    size = static_cast<DWORD>(raw->size());
+  }
+  return RegSetValueExA(hKey, Name.c_str(), 0, Type, bytes, size) == ERROR_SUCCESS;
 }
 
 long EnumRegValue(HKEY hKey, long Index, std::string& Name, RegData& Data, DWORD& Type) {

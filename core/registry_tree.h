@@ -31,6 +31,10 @@ bool CopyRegValues(HKEY hSource, HKEY hTarget);
 // Deletes SubKey below hParent with everything below it; True when SubKey itself is gone.
 bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey);
 
+// Sets the value Name of hKey to Data as the registry type Type: a text without its NUL, a number
+// as its four bytes, raw bytes as they are. False when it could not be set.
+bool SetRegValue(HKEY hKey, const std::string& Name, DWORD Type, const RegData& Data);
+
 // Reads the value at Index of hKey; 0 when read, else the registry's code (259 past the end).
 long EnumRegValue(HKEY hKey, long Index, std::string& Name, RegData& Data, DWORD& Type);
 

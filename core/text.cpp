@@ -22,4 +22,11 @@ std::string UpperCase(const std::string& text) {
   return out;
 }
 
+std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
+  if (what.empty()) return text;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+    text.replace(at, what.size(), with);
+  return text;
+}
+
 }  // namespace corvana

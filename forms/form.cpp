@@ -355,6 +355,12 @@ void Form::Hide() {
   if (wnd_) ShowWindow(wnd_.get(), SW_HIDE);
 }
 
+void Form::SetFocus() {
+  if (!wnd_ || !IsWindowVisible(wnd_.get())) return;
+  if (IsIconic(wnd_.get())) ShowWindow(wnd_.get(), SW_RESTORE);
+  SetForegroundWindow(wnd_.get());
+}
+
 bool Form::Visible() const { return wnd_ && IsWindowVisible(wnd_.get()); }
 
 int Form::WindowState() const {

@@ -51,6 +51,8 @@ class Form {
   // Loads the form when needed; a modal show returns once the form is hidden or unloaded.
   void Show(ShowMode mode = ShowMode::Modeless, Form* owner = nullptr);
   void Hide();
+  // Makes a shown form the active window in front of the others; a minimised one is restored.
+  void SetFocus();
   bool Visible() const;
   int WindowState() const;
   void SetWindowState(int state);

@@ -293,6 +293,8 @@ class MainForm : public forms::Form, public MainWindowBackground {
   std::unique_ptr<forms::FileDropTarget> drop_;
   std::unique_ptr<ListToTreeDrag> drag_;
   bool splitterMoving_ = false;
+  // plugins.cpp: the plug-in manager, kept from one showing to the next.
+  std::unique_ptr<forms::Form> pluginManager_;
 };
 
 }  // namespace corvana

@@ -101,6 +101,24 @@ INSTANTIATE_TEST_SUITE_P(
                       ComeBack{"TheFormItselfWasGivenTheFocus", [](Form& form) { SetFocus(form.hWnd()); }}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// A form asked for the focus comes in front of the form that had it, restored when it was minimised.
+TEST_F(FormFocusTest, AFormGivenTheFocusComesToTheFront) {
+  Form other(FocusForm("frmOther", 9000));
+  other.Show();
+  SetForegroundWindow(other.hWnd());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == other.hWnd(); }));
+  form.SetFocus();
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form.hWnd(); }));
+  form.SetWindowState(kMinimized);
+  ASSERT_TRUE(PumpUntil([&] { return IsIconic(form.hWnd()) != FALSE; }));
+  form.SetFocus();
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form.hWnd() && form.WindowState() == kNormal; }));
+  // A hidden form stays hidden.
+  other.Hide();
+  other.SetFocus();
+  EXPECT_FALSE(other.Visible());
+}
+
 // A window of another thread that comes to the front as a program just started does, while this
 // thread is busy and lets no message run (as the viewer launch waits for its window).
 class ForeignWindow {
