@@ -1,9 +1,13 @@
-// The global options dialog, opened from the toolbar and Ctrl+O.
-// Still to be built: the wiring connects nothing and each command does nothing yet.
+// The global options dialog, opened from the toolbar and Ctrl+O. After OK the option reader has
+// this window follow the new values at once: its background and every option.
+#include "dialogs/options_dialog.h"
 #include "main_window/main_form.h"
 
 namespace corvana {
 
-void MainForm::ShowOptionsDialog() {}
+void MainForm::ShowOptionsDialog() {
+  dialogs::dlgOptions dialog(*this);
+  dialog.Show(forms::ShowMode::Modal, this);
+}
 
 }  // namespace corvana
