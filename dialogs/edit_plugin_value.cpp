@@ -42,7 +42,18 @@ frmEditPluginValue::Parts::Parts(const frmEditPluginValue& f)
       cmdCancel(f.Get<forms::CommandButton>("cmdCancel")) {}
 
 frmEditPluginValue::frmEditPluginValue() : forms::Form(EditPluginValueDeclaration()) {
-  Load = [this] { forms::LocalizeForm(*this); };
+  Load = [this] {
+    forms::LocalizeForm(*this);
+    focusGiven_ = false;
+  };
+  Activate = [this] { Form_Activate(); };
+}
+
+void frmEditPluginValue::Form_Activate() {
+  // The name box takes the keys first, as the first field of the form.
+  if (focusGiven_) return;
+  focusGiven_ = true;
+  parts_->txtPluginName.SetFocus();
 }
 
 void frmEditPluginValue::ControlsCreated() {

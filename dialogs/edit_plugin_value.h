@@ -35,9 +35,11 @@ class frmEditPluginValue : public forms::Form {
   void ControlsReleasing() override;
 
  private:
+  void Form_Activate();
   void cmdOK_Click();
 
   std::optional<Parts> parts_;
+  bool focusGiven_ = false;
   forms::ListItemRef m_EditItem;
 };
 

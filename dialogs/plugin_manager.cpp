@@ -58,6 +58,7 @@ frmPlugin::Parts::Parts(const frmPlugin& f)
 
 frmPlugin::frmPlugin(const forms::Form& Opener) : forms::Form(PluginManagerDeclaration()), opener_(Opener) {
   Load = [this] { Form_Load(); };
+  Activate = [this] { Form_Activate(); };
 }
 
 void frmPlugin::ControlsCreated() {
@@ -75,9 +76,17 @@ void frmPlugin::ControlsReleasing() { parts_.reset(); }
 
 void frmPlugin::Form_Load() {
   forms::LocalizeForm(*this);
+  focusGiven_ = false;
   Move(opener_.Left() + kOffsetFromOpener, opener_.Top() + kOffsetFromOpener, Width(), Height());
   parts_->lvPlugin.ClearItems();
   LoadPluginsIntoList(parts_->lvPlugin);
+}
+
+void frmPlugin::Form_Activate() {
+  // The list takes the keys first, as the first control of the form.
+  if (focusGiven_) return;
+  focusGiven_ = true;
+  parts_->lvPlugin.SetFocus();
 }
 
 void frmPlugin::cmdNew_Click() {

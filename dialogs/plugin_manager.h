@@ -33,6 +33,7 @@ class frmPlugin : public forms::Form {
 
  private:
   void Form_Load();
+  void Form_Activate();
   void cmdNew_Click();
   void cmdEdit_Click();
   void cmdDel_Click();
@@ -40,6 +41,7 @@ class frmPlugin : public forms::Form {
 
   const forms::Form& opener_;
   std::optional<Parts> parts_;
+  bool focusGiven_ = false;
 };
 
 }  // namespace corvana::dialogs
