@@ -117,6 +117,7 @@
 #define IDS_CHANGES_NOT_SAVED 1038
 #define IDS_CONNECTION_NOT_ADDED 1039
 #define IDS_VALUE_NOT_NUMERIC 3033
+#define IDS_CONNECTION_NAME_NOT_STORABLE 1063
 #define IDS_NEW_CONNECTION_TITLE 1068  // "Neue Verbindung ..."
 
 // The splash's disclaimer, in this order, and the About box.

@@ -49,7 +49,7 @@ class ScratchFolder {
 };
 
 bool IsOpenFileDialog(HWND wnd, const std::string& title) {
-  return ClassOf(wnd) == "#32770" && WindowTextOf(wnd) == title;
+  return ClassOf(wnd) == "#32770" && CaptionOf(wnd) == title;
 }
 
 bool IsFolderPicker(HWND wnd) { return ClassOf(wnd) == "#32770" && FindChild(wnd, "SysTreeView32"); }

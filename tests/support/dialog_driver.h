@@ -9,10 +9,21 @@
 
 namespace corvana::test {
 
+// A control's text, asked of it (an edit box keeps its text to itself).
 inline std::string WindowTextOf(HWND wnd) {
   char text[2048] = {};
   GetWindowTextA(wnd, text, sizeof text);
   return text;
+}
+
+// The caption a window keeps, read without a message to it: a top-level window of a thread that
+// is busy in a modal loop of its own cannot hold up the thread that looks for it.
+inline std::string CaptionOf(HWND wnd) {
+  wchar_t text[1024] = {};
+  const int n = InternalGetWindowText(wnd, text, 1024);
+  char ansi[2048] = {};
+  WideCharToMultiByte(CP_ACP, 0, text, n, ansi, sizeof ansi - 1, nullptr, nullptr);
+  return ansi;
 }
 
 inline std::string ClassOf(HWND wnd) {
