@@ -16,12 +16,49 @@ void Label::Create(HWND parent) {
   DWORD style = SS_NOTIFY | (align == 1 ? SS_RIGHT : align == 2 ? SS_CENTER : SS_LEFT);
   DWORD ex = ExtraInt("BorderStyle", 0) == 1 ? WS_EX_STATICEDGE : 0;
   CreateChild("STATIC", style, ex, parent, caption_);
+  if (underline_) ApplyFont();
 }
 
 bool Label::OnCommand(WORD code, WORD) {
   if (code == STN_CLICKED && Click) Click();
   if (code == STN_DBLCLK && DblClick) DblClick();
   return code == STN_CLICKED || code == STN_DBLCLK;
+}
+
+bool Label::OnControlColor(HDC dc, LRESULT& brush) {
+  if (!foreColor_ || !wnd_) return false;
+  // The background stays the platform's; only the text takes the colour.
+  brush = DefWindowProcA(GetParent(wnd_.get()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(wnd_.get()));
+  SetTextColor(dc, *foreColor_);
+  return true;
+}
+
+COLORREF Label::ForeColor() const { return foreColor_ ? *foreColor_ : GetSysColor(COLOR_WINDOWTEXT); }
+
+void Label::SetForeColor(COLORREF color) {
+  foreColor_ = color;
+  if (wnd_) InvalidateRect(wnd_.get(), nullptr, TRUE);
+}
+
+void Label::SetFontUnderline(bool underline) {
+  if (underline == underline_) return;
+  underline_ = underline;
+  ApplyFont();
+}
+
+void Label::ApplyFont() {
+  GdiObject font;
+  if (underline_) {
+    LOGFONTA lf{};
+    GetObjectA(form_.Font(), sizeof lf, &lf);
+    lf.lfUnderline = TRUE;
+    font.reset(CreateFontIndirectA(&lf));
+  }
+  // The window lets go of the old font before it is deleted.
+  if (wnd_)
+    SendMessageA(wnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font ? font.get() : form_.Font()), TRUE);
+  font_ = std::move(font);
 }
 
 void TextBox::Create(HWND parent) {

@@ -1,8 +1,10 @@
 #pragma once
 // The intrinsic controls: label, text box, command button, check box, option button, frame, list box.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "win/handles.h"
 #include "forms/control.h"
 
 namespace corvana::forms {
@@ -25,6 +27,20 @@ class Label : public CaptionControl {
   bool CapturesMouse() const override { return true; }
   void Create(HWND parent) override;
   bool OnCommand(WORD code, WORD id) override;
+  bool OnControlColor(HDC dc, LRESULT& brush) override;
+
+  // The text colour; the system's window text colour until one is set.
+  COLORREF ForeColor() const;
+  void SetForeColor(COLORREF color);
+  // The form's font, underlined or not.
+  bool FontUnderline() const { return underline_; }
+  void SetFontUnderline(bool underline);
+
+ private:
+  void ApplyFont();
+  std::optional<COLORREF> foreColor_;
+  bool underline_ = false;
+  GdiObject font_;
 };
 
 class TextBox : public Control {

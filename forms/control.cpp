@@ -265,7 +265,8 @@ LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
   auto scope = form_.EnterDispatch();
   LRESULT result = 0;
   if (drag_ && drag_->Filter(msg, w, l, result)) return result;
-  if (IsContainer() && (msg == WM_COMMAND || msg == WM_NOTIFY) && form_.RouteChildMessage(msg, w, l, result))
+  if (IsContainer() && (msg == WM_COMMAND || msg == WM_NOTIFY || msg == WM_CTLCOLORSTATIC) &&
+      form_.RouteChildMessage(msg, w, l, result))
     return result;
   if (OnMessage(msg, w, l, result)) return result;
   if (form_.TearingDown()) return CallDefault(msg, w, l);

@@ -81,6 +81,8 @@ class Control {
   virtual void Create(HWND parent) = 0;
   virtual bool OnCommand(WORD /*code*/, WORD /*id*/) { return false; }
   virtual bool OnNotify(NMHDR* /*hdr*/, LRESULT& /*result*/) { return false; }
+  // The colours of a static control's painting (WM_CTLCOLORSTATIC); true when Brush is set.
+  virtual bool OnControlColor(HDC /*dc*/, LRESULT& /*brush*/) { return false; }
   virtual void AfterFormResize() {}
   virtual bool IsContainer() const { return false; }
   // Put below the other controls of its container once the form is built.

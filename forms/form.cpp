@@ -524,6 +524,9 @@ bool Form::RouteChildMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
     auto* hdr = reinterpret_cast<NMHDR*>(l);
     auto it = windows_.find(hdr->hwndFrom);
     if (it != windows_.end()) return it->second->OnNotify(hdr, result);
+  } else if (msg == WM_CTLCOLORSTATIC) {
+    auto it = windows_.find(reinterpret_cast<HWND>(l));
+    if (it != windows_.end()) return it->second->OnControlColor(reinterpret_cast<HDC>(w), result);
   }
   return false;
 }
@@ -581,6 +584,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM w, LPARAM l) {
       }
       return 0;
     case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
       if (RouteChildMessage(msg, w, l, result)) return result;
       break;
     case DM_GETDEFID:

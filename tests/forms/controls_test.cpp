@@ -199,6 +199,39 @@ TEST_F(ControlsTest, TextChangesAndLabelClicksRaiseTheirEvents) {
   EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
 }
 
+TEST_F(ControlsTest, ALabelPaintsItsTextInItsColourAndUnderlinesOnRequest) {
+  auto& label = form.Get<Label>("lblHomePage");
+  // What the label's parent answers when the label asks for its colours before painting.
+  auto paintColour = [&] {
+    HDC dc = GetDC(label.hWnd());
+    SetTextColor(dc, RGB(1, 2, 3));
+    const LRESULT brush = SendMessageA(GetParent(label.hWnd()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(label.hWnd()));
+    const COLORREF text = GetTextColor(dc);
+    ReleaseDC(label.hWnd(), dc);
+    EXPECT_NE(brush, 0);
+    return text;
+  };
+  auto underlined = [&] {
+    LOGFONTA lf{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(label.hWnd(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfUnderline != 0;
+  };
+  EXPECT_EQ(paintColour(), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(label.ForeColor(), GetSysColor(COLOR_WINDOWTEXT));
+  label.SetForeColor(RGB(0, 0, 255));
+  EXPECT_EQ(paintColour(), RGB(0, 0, 255));
+  EXPECT_FALSE(underlined());
+  label.SetFontUnderline(true);
+  EXPECT_TRUE(label.FontUnderline());
+  EXPECT_TRUE(underlined());
+  label.SetFontUnderline(true);
+  EXPECT_TRUE(underlined());
+  label.SetFontUnderline(false);
+  EXPECT_FALSE(underlined());
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(label.hWnd(), WM_GETFONT, 0, 0)), form.Font());
+}
+
 TEST_F(ControlsTest, PictureBoxesShareAPictureAndPaintIt) {
   auto& pic = form.Get<PictureBox>("picTYPE_FOLDER");
   int paints = 0;
