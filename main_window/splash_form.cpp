@@ -1,14 +1,13 @@
 #include "main_window/splash_form.h"
 
+#include "core/disclaimer.h"
 #include "core/pcaw.h"
-#include "core/string_table.h"
 #include "forms/declaration_builder.h"
 #include "forms/picture_controls.h"
 #include "forms/twips.h"
 #include "main_window/program_state.h"
 #include "main_window/program_version.h"
 #include "resources/bitmap_ids.h"
-#include "resources/string_ids.h"
 
 namespace corvana {
 namespace {
@@ -54,9 +53,7 @@ void SplashForm::Form_Load() {
   CpcAW& pcAW = PcAW();
   lblPCAWversion().SetCaption(pcAW.IsInstalled() ? pcAW.GetVersion() : "");
   lblVersion().SetCaption(VersionLine());
-  lblDisclaimer().SetCaption(LoadResString(IDS_DISCLAIMER_WARNING) + " " + LoadResString(IDS_DISCLAIMER_COPYRIGHT) +
-                             LoadResString(IDS_DISCLAIMER_COPYRIGHT_END) + " " + LoadResString(IDS_DISCLAIMER_LIABILITY) +
-                             " " + LoadResString(IDS_DISCLAIMER_COPYING));
+  lblDisclaimer().SetCaption(DisclaimerText());
   gStartupDone = false;
 }
 

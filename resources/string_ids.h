@@ -129,6 +129,18 @@
 #define IDS_HOMEPAGE_LINK 1046
 #define IDS_HOMEPAGE_ADDRESS 1048
 #define IDS_THANKS_TO 1067
+// The About box's thanks list, in its order.
+#define IDS_THANKS_1 1070
+#define IDS_THANKS_2 1071
+#define IDS_THANKS_3 1072
+#define IDS_THANKS_4 1073
+#define IDS_THANKS_5 1074
+#define IDS_THANKS_6 1075
+#define IDS_THANKS_7 1076
+#define IDS_THANKS_8 1077
+#define IDS_THANKS_9 1078
+#define IDS_THANKS_10 1079
+#define IDS_THANKS_11 1080
 
 // Start-up: the component check on the splash.
 #define IDS_LOADING_MAIN_WINDOW 1050
