@@ -36,15 +36,19 @@ void ListToTreeDrag::Cancel() {
 }
 
 const forms::Control* ListToTreeDrag::ControlUnder(POINT screen) const {
-  for (const forms::Control* control : {static_cast<const forms::Control*>(&form_.tvMain()),
-                                        static_cast<const forms::Control*>(&form_.lstItems())})
+  for (const forms::Control* control :
+       {static_cast<const forms::Control*>(&form_.tvMain()), static_cast<const forms::Control*>(&form_.lstItems()),
+        static_cast<const forms::Control*>(&form_.Toolbar1()), static_cast<const forms::Control*>(&form_.StatusBar1())})
     if (control->ContainsScreenPoint(screen)) return control;
   return nullptr;
 }
 
 void ListToTreeDrag::Move(POINT screen) {
   const forms::Control* over = ControlUnder(screen);
-  if (over_ && over_ != over && over_ == &form_.tvMain()) {
+  // The bars lie along the tree's scrolling edges: a drag that overshoots onto one keeps the tree
+  // scrolling from its last place in it, so the tree is not told it was left.
+  const bool ontoBar = over == &form_.Toolbar1() || over == &form_.StatusBar1();
+  if (over_ && over_ != over && over_ == &form_.tvMain() && !ontoBar) {
     POINT at = over_->ScreenToTwips(screen);
     form_.tvMain_DragOver(at.x, at.y, kDragLeave);
   }
@@ -56,6 +60,13 @@ void ListToTreeDrag::Move(POINT screen) {
   } else if (over == &form_.lstItems()) {
     POINT at = over->ScreenToTwips(screen);
     form_.lstItems_DragOver(at.x, at.y, state);
+  } else if (over == &form_.Toolbar1()) {
+    // The bars move the image only: the tree's scrolling goes on while the mouse is on them.
+    POINT at = over->ScreenToTwips(screen);
+    form_.Toolbar1_DragOver(at.x, at.y, state);
+  } else if (over == &form_.StatusBar1()) {
+    POINT at = over->ScreenToTwips(screen);
+    form_.StatusBar1_DragOver(at.x, at.y, state);
   } else {
     // Over the bare form or another control the tree stops scrolling; the image follows.
     form_.Timer1().SetEnabled(false);
@@ -74,6 +85,12 @@ void ListToTreeDrag::Drop(POINT screen) {
   } else if (over == &form_.lstItems()) {
     POINT at = over->ScreenToTwips(screen);
     form_.lstItems_DragDrop(at.x, at.y);
+  } else if (over == &form_.Toolbar1()) {
+    POINT at = over->ScreenToTwips(screen);
+    form_.Toolbar1_DragDrop(at.x, at.y);
+  } else if (over == &form_.StatusBar1()) {
+    POINT at = over->ScreenToTwips(screen);
+    form_.StatusBar1_DragDrop(at.x, at.y);
   }
   // Wherever it ends, the drag is over: a later press on the tree must not move the item again.
   Cancel();
