@@ -1,6 +1,7 @@
 #include "dialogs/connection_form.h"
 
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "core/message_box.h"
@@ -68,8 +69,10 @@ forms::FormDecl ConnectionFormDeclaration(ConnectionDialogKind kind) {
   tabs.tabs = {{"Verbindung", "connection", IdText(IDS_CONNECTION_TAB), ""},
                {"VNC Viewer", "viewer", IdText(IDS_VNC_VIEWER_TAB), ""}};
 
+  // The frames on the left are narrower than those on the right.
   auto check = [](const char* name, int top, int id, const char* frame) {
-    return Decl("CheckBox", name, 150, top, 2900, 255).Tag(IdText(id)).In(frame);
+    const bool left = std::string(frame) == "fraSample1" || std::string(frame) == "Frame1";
+    return Decl("CheckBox", name, 150, top, left ? 2460 : 3300, 255).Tag(IdText(id)).In(frame);
   };
   f.controls = {
       tabs,
@@ -106,23 +109,23 @@ forms::FormDecl ConnectionFormDeclaration(ConnectionDialogKind kind) {
       Decl("TextBox", "txtFolder", 120, 3000, 3000, 315).Hidden().In(kConnectionPage),
 
       Page(1),
-      Decl("Frame", "fraSample1", 120, 60, 3240, 1830)
+      Decl("Frame", "fraSample1", 120, 60, 2760, 1830)
           .Text("Bevorzugte Kodierung")
           .Tag(IdText(IDS_PREFERRED_ENCODING))
           .In(kViewerPage),
-      Decl("OptionButton", "optHextile", 150, 270, 2900, 255).Text("Hextile").Tag(IdText(IDS_ENCODING_HEXTILE)).In("fraSample1"),
-      Decl("OptionButton", "optCoRRE", 150, 570, 2900, 255).Text("CoRRE").Tag(IdText(IDS_ENCODING_CORRE)).In("fraSample1"),
-      Decl("OptionButton", "optRRE", 150, 870, 2900, 255).Text("RRE").Tag(IdText(IDS_ENCODING_RRE)).In("fraSample1"),
-      Decl("OptionButton", "optRaw", 150, 1170, 2900, 255).Text("Raw").Tag(IdText(IDS_ENCODING_RAW)).In("fraSample1"),
+      Decl("OptionButton", "optHextile", 150, 270, 2460, 255).Text("Hextile").Tag(IdText(IDS_ENCODING_HEXTILE)).In("fraSample1"),
+      Decl("OptionButton", "optCoRRE", 150, 570, 2460, 255).Text("CoRRE").Tag(IdText(IDS_ENCODING_CORRE)).In("fraSample1"),
+      Decl("OptionButton", "optRRE", 150, 870, 2460, 255).Text("RRE").Tag(IdText(IDS_ENCODING_RRE)).In("fraSample1"),
+      Decl("OptionButton", "optRaw", 150, 1170, 2460, 255).Text("Raw").Tag(IdText(IDS_ENCODING_RAW)).In("fraSample1"),
       check("chkCopyRectEncoding", 1470, IDS_COPYRECT_ENCODING, "fraSample1"),
-      Decl("Frame", "Frame3", 3480, 60, 3120, 1830).Text("Allgemein").Tag(IdText(IDS_CONNECTION_GENERAL)).In(kViewerPage),
+      Decl("Frame", "Frame3", 3000, 60, 3600, 1830).Text("Allgemein").Tag(IdText(IDS_CONNECTION_GENERAL)).In(kViewerPage),
       check("chkShared", 270, IDS_SHARED_SESSION, "Frame3"),
       check("chkBell", 570, IDS_ENABLE_SOUND, "Frame3"),
       check("chkDisableClipboard", 870, IDS_DISABLE_CLIPBOARD, "Frame3"),
-      Decl("Frame", "Frame1", 120, 1980, 3240, 930).Text("Maus").Tag(IdText(IDS_MOUSE_FRAME)).In(kViewerPage),
+      Decl("Frame", "Frame1", 120, 1980, 2760, 930).Text("Maus").Tag(IdText(IDS_MOUSE_FRAME)).In(kViewerPage),
       check("chkEmulate3Buttons", 270, IDS_EMULATE_3_BUTTONS, "Frame1"),
       check("chkSwapMouse", 570, IDS_SWAP_MOUSE_BUTTONS, "Frame1"),
-      Decl("Frame", "Frame2", 3480, 1980, 3120, 1890).Text("Anzeige").Tag(IdText(IDS_DISPLAY_FRAME)).In(kViewerPage),
+      Decl("Frame", "Frame2", 3000, 1980, 3600, 1890).Text("Anzeige").Tag(IdText(IDS_DISPLAY_FRAME)).In(kViewerPage),
       check("chk8Bit", 270, IDS_RESTRICT_TO_8_BIT, "Frame2"),
       check("chkViewOnly", 570, IDS_VIEW_ONLY, "Frame2"),
       check("chkFullScreen", 870, IDS_FULL_SCREEN, "Frame2"),
@@ -203,6 +206,13 @@ void ConnectionForm::ControlsCreated() {
   p.cmdHideShowPassword.Click = [this] { ToggleShowPassword(); };
   p.cmdADD.Click = [this] { Save(); };
   p.cmdCancel.Click = [this] { UnloadForm(); };
+  // Shown, the keys go to the name first: the form's own window would take none.
+  focusGiven_ = false;
+  Activate = [this] {
+    if (focusGiven_ || !parts_) return;
+    focusGiven_ = true;
+    parts_->txtNameOfTheConnection.SetFocus();
+  };
   for (forms::TextBox* box : {&p.txtNameOfTheConnection, &p.txtAdressOfConnection, &p.txtDisplayOfConnection,
                               &p.txtVNCFSPort, &p.txtPassword, &p.txtScale1, &p.txtScale2})
     SelectAllOnFocus(*box);
@@ -210,6 +220,7 @@ void ConnectionForm::ControlsCreated() {
 
 void ConnectionForm::ControlsReleasing() {
   KeyDown = nullptr;
+  Activate = nullptr;
   pages_.reset();
   parts_.reset();
 }

@@ -84,6 +84,7 @@ class ConnectionForm : public forms::Form {
 
   std::optional<Parts> parts_;
   std::optional<forms::TabPages> pages_;
+  bool focusGiven_ = false;
 };
 
 }  // namespace corvana::dialogs

@@ -12,6 +12,7 @@
 #include "dialogs/edit_connection.h"
 #include "dialogs/new_connection.h"
 #include "resources/string_ids.h"
+#include "support/window_picture.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -477,6 +478,38 @@ TEST_F(ConnectionDialogsTest, CancelClosesAndStoresNothing) {
   ASSERT_TRUE(PumpUntil([&] { return !dialog->Loaded(); }));
   EXPECT_FALSE(PathExists("Kunden\\Kasse"));
   EXPECT_THAT(host.added, IsEmpty());
+}
+
+// One picture of each dialog, as the user sees it: the new dialog on its first page, the edit
+// dialog on its second.
+TEST_F(ConnectionDialogsTest, PicturesOfBothDialogs) {
+  WriteRootSetting(kEncodingValue, "hextile");
+  WriteRootSetting(kSharedSessionValue, "1");
+  auto created = OpenNew();
+  Input in;
+  in.name = "Kasse Filiale 1";
+  in.address = "kasse1.example.com";
+  in.display = "0";
+  Fill(*created, in);
+  ShowTab(*created, 1);
+  TypeInto(created->parts().txtPassword, "geheim");
+  created->parts().txtNameOfTheConnection.SetFocus();
+  Pump();
+  created->Refresh();
+  Pump();
+  ASSERT_TRUE(SaveWindowPicture(created->hWnd(), std::string(CORVANA_CONNECTION_SCREENSHOT_BASE) + "new.bmp"));
+  created->UnloadForm();
+
+  StoreConnection("Kunden", "Lager");
+  auto edited = OpenEdit("Kunden\\Lager");
+  ShowTab(*edited, 2);
+  SetCheck(edited->parts().chkScale, true);
+  TypeInto(edited->parts().txtScale1, "3");
+  TypeInto(edited->parts().txtScale2, "4");
+  Pump();
+  edited->Refresh();
+  Pump();
+  ASSERT_TRUE(SaveWindowPicture(edited->hWnd(), std::string(CORVANA_CONNECTION_SCREENSHOT_BASE) + "edit.bmp"));
 }
 
 }  // namespace
