@@ -156,6 +156,28 @@ TEST_F(ConnectionCommandsTest, CancelInTheNewDialogStoresNothing) {
   EXPECT_FALSE(ListItem("Top\\never"));
 }
 
+// With the last folder gone (the tree empty), Ctrl+N opens the dialog without a folder; the
+// connection goes into a new first folder, which the tree and the list then show, and not to the
+// top of the store, where nobody would see it.
+TEST_F(ConnectionCommandsTest, CtrlNWithNoFolderLeftPutsTheConnectionIntoANewFirstFolder) {
+  MainForm& f = StartOnTop();
+  DeleteKeyTree("Top");
+  while (forms::NodeRef node = f.tvMain().NodeByKey("Top")) f.tvMain().RemoveNode(node);
+  f.lstItems().ClearItems();
+  ASSERT_FALSE(f.tvMain().SelectedItem());
+  Click(EmptyListPoint());
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == f.lstItems().hWnd(); }));
+  ASSERT_TRUE(WhileDialog(IDS_NEW_CONNECTION_TITLE, [] { PressKey('N', {VK_CONTROL}); },
+                          NewConnectionTyped("gamma", "g.example", "6")));
+  const std::string folder = LoadResString(IDS_NEW_FOLDER_NAME);
+  EXPECT_FALSE(PathExists("gamma"));
+  ExpectStored(folder + "\\gamma", "g.example", "6");
+  ASSERT_TRUE(f.tvMain().SelectedItem());
+  EXPECT_EQ(f.tvMain().SelectedItem()->Key(), folder);
+  EXPECT_EQ(f.lstItems().Tag(), folder);
+  EXPECT_TRUE(ListItem(folder + "\\gamma"));
+}
+
 // The edit dialog opened by the toolbar, Ctrl+E and the popup's "Bearbeiten" changes the selected
 // connection; the list shows the folder afresh.
 TEST_F(ConnectionCommandsTest, EditByButtonKeyAndPopupChangesTheSelectedConnection) {
