@@ -4,11 +4,10 @@
 #include <gmock/gmock.h>
 
 #include <fstream>
-#include <map>
 
 #include "browse_fixture.h"
 #include "popup_driver.h"
-#include "win/handles.h"
+#include "support/window_picture.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -32,39 +31,6 @@ const char* const kTableEntries[] = {"mnuRootConnect",
                                      "mnuDelete",
                                      "mnuPasteConnection",
                                      "mnuNew"};
-
-// The screen's pixels in Area as a 24-bit bottom-up BMP file.
-bool SaveScreenPicture(const RECT& area, const std::string& path) {
-  const int w = area.right - area.left, h = area.bottom - area.top;
-  WindowDc screen(nullptr);
-  MemoryDc memory(CreateCompatibleDC(screen.get()));
-  GdiObject bitmap(CreateCompatibleBitmap(screen.get(), w, h));
-  {
-    SelectedObject selected(memory.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, w, h, screen.get(), area.left, area.top, SRCCOPY)) return false;
-  }
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  const int stride = (w * 3 + 3) & ~3;
-  std::vector<char> pixels(static_cast<size_t>(stride) * h);
-  if (!GetDIBits(memory.get(), static_cast<HBITMAP>(bitmap.get()), 0, h, pixels.data(),
-                 reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
-    return false;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return static_cast<bool>(out);
-}
 
 // '+' on, '-' off, 'h' hidden, one per entry of kTableEntries.
 std::string ShownText(const std::vector<Shown>& shown) {
