@@ -103,7 +103,8 @@ void MainForm::mnuConnectWithJava_Click() {
   const std::string commandLine = JavaViewerCommandLine(gOptions.JavaRunner, gOptions.JavaRunnerSwitches, *classDir,
                                                         item->SubItem(kHostColumn), *port, password);
   StartResult started = StartCommandLine(commandLine, SW_SHOWNORMAL);
-  if (!started.started) ShowMessage(started.errorText + kCrLf + commandLine, MB_OK | MB_ICONEXCLAMATION, kStartJavaViewerTitle);
+  if (!started.started)
+    ShowMessage(started.errorText + kCrLf + commandLine, MB_OK | MB_ICONEXCLAMATION, kStartJavaViewerTitle);
 }
 
 void MainForm::mnuPcAW_Connect_Click() {
