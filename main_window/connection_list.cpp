@@ -46,17 +46,6 @@ void SetFilePanel(MainForm& frmMain, const std::string& text) {
   if (forms::PanelRef file = frmMain.StatusBar1().PanelByKey("file")) file->SetText(text);
 }
 
-// The display as the old program read it: its leading digits, 0 when there are none.
-long DisplayNumber(const std::string& display) {
-  size_t i = 0;
-  while (i < display.size() && display[i] == ' ') ++i;
-  bool negative = i < display.size() && display[i] == '-';
-  if (negative) ++i;
-  long n = 0;
-  for (; i < display.size() && display[i] >= '0' && display[i] <= '9' && n < 100000000; ++i) n = n * 10 + (display[i] - '0');
-  return negative ? -n : n;
-}
-
 std::vector<forms::ListItemRef> SelectedItems(const forms::ListView& list) {
   std::vector<forms::ListItemRef> selected;
   for (const forms::ListItemRef& item : list.Items())
@@ -111,6 +100,16 @@ struct PcAWEntry {
 };
 
 }  // namespace
+
+long DisplayNumber(const std::string& display) {
+  size_t i = 0;
+  while (i < display.size() && display[i] == ' ') ++i;
+  bool negative = i < display.size() && display[i] == '-';
+  if (negative) ++i;
+  long n = 0;
+  for (; i < display.size() && display[i] >= '0' && display[i] <= '9' && n < 100000000; ++i) n = n * 10 + (display[i] - '0');
+  return negative ? -n : n;
+}
 
 void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
   forms::ListView& list = frmMain.lstItems();

@@ -20,6 +20,9 @@ bool AddConnectionListItem(MainForm& frmMain, const std::string& Name, const std
 // The number of selected items of List.
 long CountSelected(const forms::ListView& List);
 
+// The display as the old program read it: its leading digits, 0 when there are none.
+long DisplayNumber(const std::string& display);
+
 // How the open action was asked for: the double-click takes the item under the mouse, Enter the
 // selected item.
 enum class OpenTrigger { DoubleClick, EnterKey };

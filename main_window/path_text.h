@@ -1,15 +1,16 @@
 #pragma once
-// A path shortened with an ellipsis so that it fits a text box's width in its font.
+// A path written into a control, shortened with an ellipsis to the control's width.
 #include <windows.h>
 
 #include <string>
 
-#include "forms/basic_controls.h"
+#include "forms/control.h"
 
 namespace corvana {
 
-// Puts Path into Control, shortened to the control's width; hWndParent is the window whose
-// screen the text is measured for.
-void SetControlPathText(HWND hWndParent, const std::string& Path, forms::TextBox& Control);
+// Sets Ctl's text to Path, shortened to fit Ctl's width in its font, through the shell's
+// PathSetDlgItemPathA on hWndParent, the window that holds Ctl. A control without a window id
+// is left alone.
+void SetControlPathText(HWND hWndParent, const std::string& Path, const forms::Control& Ctl);
 
 }  // namespace corvana

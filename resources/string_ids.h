@@ -210,6 +210,7 @@
 #define IDS_PROGRESS_MOVING 3037
 #define IDS_PROGRESS_DELETING 3038
 #define IDS_COPY_INTO_SAME_FOLDER 3039
+#define IDS_COPY_INCOMPLETE 3061  // begins with a blank, follows the item's name
 
 // pcAnywhere.
 #define IDS_PCAW_FILE_MISSING 3046
