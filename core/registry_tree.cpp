@@ -1,5 +1,7 @@
 #include "core/registry_tree.h"
 
+#include <algorithm>
+
 #include "core/registry_value.h"
 
 namespace corvana {
@@ -20,19 +22,60 @@ LONG EnumSubKeyName(HKEY key, DWORD index, std::string& name) {
   return rc;
 }
 
+// The value's bytes as the walk hands them out: text without its terminator, so that a copy
+// holds exactly the source's text; the two DWORD types as a number; everything else raw.
+RegData DataOfType(DWORD type, std::vector<std::uint8_t> bytes) {
+  switch (type) {
+    case REG_SZ:
+    case REG_EXPAND_SZ:
+    case REG_MULTI_SZ: {
+      size_t n = bytes.size();
+      if (n > 0 && bytes[n - 1] == 0) --n;
+      return std::string(reinterpret_cast<const char*>(bytes.data()), n);
+    }
+    case REG_DWORD:
+    case REG_DWORD_BIG_ENDIAN: {
+      std::uint32_t v = 0;
+      for (size_t i = 0; i < bytes.size() && i < 4; ++i) v |= std::uint32_t(bytes[i]) << (8 * i);
+      return v;
+    }
+    default:
+      return bytes;
+  }
+}
+
 }  // namespace
 
 bool CopyRegValues(HKEY hSource, HKEY hTarget) {
-  std::string name;
-  RegData data;
-  DWORD type = 0;
+  // One read per value into buffers of the key's longest name and data, where the value walk
+  // asks twice: a copy of many small keys is mostly these round trips.
+  DWORD maxName = 0, maxData = 0;
+  if (RegQueryInfoKeyA(hSource, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName, &maxData,
+                       nullptr, nullptr) != ERROR_SUCCESS)
+    return false;
+  std::string name(maxName + 1, '\0');
+  std::vector<std::uint8_t> bytes(std::max<DWORD>(maxData, 1));
   bool complete = true;
-  long index = 0;
-  long rc = 0;
-  for (; (rc = EnumRegValue(hSource, index, name, data, type)) == 0; ++index)
-    complete = SetRegValue(hTarget, name, type, data) && complete;
-  // A walk that ends on anything but "no more items" left values behind.
-  return complete && rc == ERROR_NO_MORE_ITEMS;
+  for (DWORD index = 0;; ++index) {
+    DWORD nameLength = static_cast<DWORD>(name.size());
+    DWORD size = static_cast<DWORD>(bytes.size());
+    DWORD type = 0;
+    LONG rc = RegEnumValueA(hSource, index, name.data(), &nameLength, nullptr, &type, bytes.data(), &size);
+    if (rc == ERROR_NO_MORE_ITEMS) return complete;
+    if (rc == ERROR_MORE_DATA) {
+      // Grown since the question: this one the walk reads with its own buffers.
+      std::string grownName;
+      RegData data;
+      if (EnumRegValue(hSource, static_cast<long>(index), grownName, data, type) != ERROR_SUCCESS) return false;
+      complete = SetRegValue(hTarget, grownName, type, data) && complete;
+      continue;
+    }
+    // Anything else left this value and the ones after it behind.
+    if (rc != ERROR_SUCCESS) return false;
+    complete = SetRegValue(hTarget, std::string(name.data(), nameLength), type,
+                           DataOfType(type, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + size))) &&
+               complete;
+  }
 }
 
 bool CopyRegKey(RegKey hSource, HKEY hTarget) {
@@ -115,26 +158,7 @@ long EnumRegValue(HKEY hKey, long Index, std::string& Name, RegData& Data, DWORD
   if (rc != ERROR_SUCCESS) return rc;
   bytes.resize(readSize);
 
-  switch (type) {
-    case REG_SZ:
-    case REG_EXPAND_SZ:
-    case REG_MULTI_SZ: {
-      // Drop the terminator so a copy holds exactly the source's text.
-      size_t n = bytes.size();
-      if (n > 0 && bytes[n - 1] == 0) --n;
-      Data = std::string(reinterpret_cast<const char*>(bytes.data()), n);
-      break;
-    }
-    case REG_DWORD:
-    case REG_DWORD_BIG_ENDIAN: {
-      std::uint32_t v = 0;
-      for (size_t i = 0; i < bytes.size() && i < 4; ++i) v |= std::uint32_t(bytes[i]) << (8 * i);
-      Data = v;
-      break;
-    }
-    default:
-      Data = std::move(bytes);
-  }
+  Data = DataOfType(type, std::move(bytes));
   return rc;
 }
 
