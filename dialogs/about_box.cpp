@@ -63,7 +63,9 @@ const frmAbout::Parts& frmAbout::parts() const {
 frmAbout::frmAbout(std::string VersionLine) : forms::Form(AboutDeclaration()), versionLine_(std::move(VersionLine)) {
   Load = [this] { Form_Load(); };
   // Leaving the link for the form takes its underline away.
-  MouseMove = [this](int, int, int, int) { parts_->lblHomePage.SetFontUnderline(false); };
+  MouseMove = [this](int, int, int, int) {
+    if (parts_) parts_->lblHomePage.SetFontUnderline(false);
+  };
 }
 
 void frmAbout::ControlsCreated() {
