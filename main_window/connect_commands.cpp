@@ -37,15 +37,6 @@ constexpr int kHostColumn = 1;
 constexpr int kDisplayColumn = 2;
 constexpr int kFileServerPortColumn = 3;
 
-class MinimizeMainForm : public MainWindowMinimizer {
- public:
-  explicit MinimizeMainForm(MainForm& form) : form_(form) {}
-  void MinimizeMainWindow() override { form_.SetWindowState(forms::kMinimized); }
-
- private:
-  MainForm& form_;
-};
-
 // A display that gives no port starts nothing: the address would name another service or none.
 std::optional<int> PortOrRefusal(const forms::ListItemRef& item, int base) {
   std::optional<int> port = DisplayPort16(item->SubItem(kDisplayColumn), base);
@@ -75,8 +66,7 @@ void MainForm::mnuConnect_Click() {
   if (!(item && item->Selected()) && CountSelected(list) == 1) item = list.SelectedItem();
   if (!item) return;
   std::unique_ptr<PasswordPrompt> prompt = CreateLaunchPasswordPrompt();
-  MinimizeMainForm minimizer(*this);
-  ConnectVncViewer(item->Key(), *prompt, minimizer);
+  ConnectVncViewer(item->Key(), *prompt, *this);
 }
 
 void MainForm::mnuConnectWithInternalBrowser_Click() {

@@ -53,15 +53,6 @@ std::vector<forms::ListItemRef> SelectedItems(const forms::ListView& list) {
   return selected;
 }
 
-class MinimizeMainForm : public MainWindowMinimizer {
- public:
-  explicit MinimizeMainForm(MainForm& form) : form_(form) {}
-  void MinimizeMainWindow() override { form_.SetWindowState(forms::kMinimized); }
-
- private:
-  MainForm& form_;
-};
-
 void OpenFolderItem(MainForm& frmMain, const forms::ListItemRef& target) {
   forms::TreeView& tree = frmMain.tvMain();
   const std::string current = frmMain.lstItems().Tag();
@@ -196,8 +187,7 @@ void OpenListItem(MainForm& frmMain, OpenTrigger trigger) {
   const std::string viewer = UpperCase(gOptions.PreferredViewer);
   if (viewer == "VNCVIEWER") {
     std::unique_ptr<PasswordPrompt> prompt = CreateLaunchPasswordPrompt();
-    MinimizeMainForm minimizer(frmMain);
-    ConnectVncViewer(target->Key(), *prompt, minimizer);
+    ConnectVncViewer(target->Key(), *prompt, frmMain);
   } else if (viewer == "BROWSER") {
     frmMain.mnuConnectWithInternalBrowser_Click();
   } else if (viewer == "JAVA") {

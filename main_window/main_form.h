@@ -11,6 +11,7 @@
 
 #include "core/global_options.h"
 #include "core/registry_upgrade.h"
+#include "core/vnc_viewer_launch.h"
 #include "win/handles.h"
 #include "forms/bar_controls.h"
 #include "forms/basic_controls.h"
@@ -44,7 +45,7 @@ struct MainFormServices {
   std::function<void()> endProgram = [] { PostQuitMessage(0); };
 };
 
-class MainForm : public forms::Form, public MainWindowBackground {
+class MainForm : public forms::Form, public MainWindowBackground, public MainWindowMinimizer {
  public:
   explicit MainForm(MainFormServices services = {});
   ~MainForm() override;
@@ -261,6 +262,9 @@ class MainForm : public forms::Form, public MainWindowBackground {
   void ClearListPicture() override;
   bool SetListPictureFromFile(const std::string& path) override;
   void SetListPictureFromResource(int bitmapId) override;
+
+  // MainWindowMinimizer: a launch that typed the password minimises the window.
+  void MinimizeMainWindow() override { SetWindowState(forms::kMinimized); }
 
   // The view flags, as their menu items show them.
   void ApplyToolbarImages(bool big);

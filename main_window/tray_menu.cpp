@@ -41,15 +41,6 @@ class TrayQuiet {
   MainForm& form_;
 };
 
-class MinimizeAfterTrayConnect : public MainWindowMinimizer {
- public:
-  explicit MinimizeAfterTrayConnect(MainForm& form) : form_(form) {}
-  void MinimizeMainWindow() override { form_.SetWindowState(forms::kMinimized); }
-
- private:
-  MainForm& form_;
-};
-
 // The menu of the whole store, built while the waiting window is shown.
 std::string ChooseFromTrayMenu(MainForm& frmMain) {
   SystrayMenu menu;
@@ -84,8 +75,7 @@ void OpenTrayMenuChoice(MainForm& frmMain, const std::string& Key) {
   }
   key.reset();
   std::unique_ptr<PasswordPrompt> prompt = CreateLaunchPasswordPrompt();
-  MinimizeAfterTrayConnect minimizer(frmMain);
-  ConnectVncViewerByKey(Key, *prompt, minimizer);
+  ConnectVncViewerByKey(Key, *prompt, frmMain);
 }
 
 }  // namespace
