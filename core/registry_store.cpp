@@ -175,4 +175,10 @@ std::string GetUniqueFolderName(const std::string& FolderPath, const std::string
   return n == 0 ? BaseName : BaseName + std::to_string(n);
 }
 
+std::string GetFreeFolderName(const std::string& FolderPath, const std::string& BaseName) {
+  std::string name = GetUniqueFolderName(FolderPath, BaseName);
+  for (long n = 1; PathExists(JoinItemPath(FolderPath, name)); ++n) name = BaseName + std::to_string(n);
+  return name;
+}
+
 }  // namespace corvana

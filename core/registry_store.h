@@ -54,6 +54,11 @@ bool MoveConnectionToFolder(const ListItemRef& Item, const std::string& FolderPa
 
 void DeleteKeyTree(const std::string& ItemPath);
 std::string GetUniqueFolderName(const std::string& FolderPath, const std::string& BaseName);
+// The name a new folder takes: GetUniqueFolderName's, unless an entry of any kind holds it (the
+// walk counts folders only, and stops counting at a gap in its order, "B10" sorting before
+// "B2"); then the first of BaseName1, BaseName2 ... that no entry holds. A new folder never
+// takes over the key of a connection or a pcAnywhere entry.
+std::string GetFreeFolderName(const std::string& FolderPath, const std::string& BaseName);
 
 // One call reads the sub-key at Index of hKey. An empty hKey walks the top level: the enumerator
 // opens ProductKey into it, and the caller's owner closes it when the walk ends.

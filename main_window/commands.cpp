@@ -18,15 +18,6 @@ void MoveDragImageAcross(const forms::Control& bar, forms::PictureBox& image, in
   image.SetTop(bar.Top() + bar.Height() + Y);
 }
 
-// The folder name the store suggests, unless a connection or pcAnywhere entry of the parent has
-// it: the folder would then take over that entry's key and turn it into a folder.
-std::string FreeFolderName(const std::string& parentPath, const std::string& base) {
-  auto pathOf = [&](const std::string& name) { return parentPath.empty() ? name : parentPath + "\\" + name; };
-  std::string name = GetUniqueFolderName(parentPath, base);
-  for (long n = 1; PathExists(pathOf(name)); ++n) name = base + std::to_string(n);
-  return name;
-}
-
 }  // namespace
 
 void MainForm::WireCommands() {
@@ -55,12 +46,12 @@ void MainForm::mnuNewFolder_Click() {
   const std::string base = LoadResString(IDS_NEW_FOLDER_NAME);
   forms::NodeRef node;
   if (!parent) {
-    const std::string name = FreeFolderName("", base);
+    const std::string name = GetFreeFolderName("", base);
     node = tree.AddNode(nullptr, forms::kLast, name, name, "close", "open");
   } else {
     // Its sub-folders afresh from the store, so that the new name is unique among all of them.
     tvMain_Expand(parent);
-    const std::string name = FreeFolderName(parent->FullPath(), base);
+    const std::string name = GetFreeFolderName(parent->FullPath(), base);
     node = tree.AddNode(parent, forms::kChild, parent->Key() + "\\" + name, name, "close", "open");
   }
   if (!node) return;

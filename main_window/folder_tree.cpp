@@ -68,7 +68,7 @@ void FillFolderTree(MainForm& frmMain) {
 
 void CreateDefaultFolder(MainForm& frmMain) {
   forms::TreeView& tree = frmMain.tvMain();
-  const std::string name = LoadResString(IDS_NEW_FOLDER_NAME);
+  const std::string name = GetFreeFolderName("", LoadResString(IDS_NEW_FOLDER_NAME));
   AddFolderNode(tree, nullptr, name, name);
   CreateFolderKey("", name);
   if (forms::NodeRef node = tree.NodeByKey(name)) node->SetSelected(true);

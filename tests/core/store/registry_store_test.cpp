@@ -276,6 +276,21 @@ TEST_F(StoreTest, UniqueFolderNamesFollowTheWalk) {
   EXPECT_EQ(GetUniqueFolderName("Missing", "B"), "B");
 }
 
+// A new folder's name is free of every entry: a connection's key would otherwise become a folder.
+TEST_F(StoreTest, AFreeFolderNameIsHeldByNoEntryOfAnyKind) {
+  MakeFolder("R");
+  for (const char* name : {"B", "B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9", "B10"})
+    MakeFolder(std::string("R\\") + name);
+  EXPECT_EQ(GetFreeFolderName("R", "B"), "B11");
+  MakeFolder("S");
+  MakeConnection("S\\B");
+  MakeConnection("S\\B1");
+  EXPECT_EQ(GetFreeFolderName("S", "B"), "B2");
+  MakeConnection("B");
+  EXPECT_EQ(GetFreeFolderName("", "B"), "B1");
+  EXPECT_EQ(GetFreeFolderName("Missing", "B"), "B");
+}
+
 TEST_F(StoreTest, UniqueFolderNameAtTopLevel) {
   MakeFolder("Neu");
   EXPECT_EQ(GetUniqueFolderName("", "Neu"), "Neu1");

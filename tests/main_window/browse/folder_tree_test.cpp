@@ -46,6 +46,22 @@ TEST_F(FolderTreeTest, AnEmptyStoreGetsOneNewFolderSelected) {
   EXPECT_TRUE(HasSubFolders(""));  // the key is a folder
 }
 
+// A store without folders but with a top-level pcAnywhere entry (which the upgrade keeps at the
+// top) of the first folder's name: the new folder takes another name and the entry stays.
+TEST_F(FolderTreeTest, TheFirstFolderNeverTakesTheKeyOfATopLevelEntry) {
+  const std::string name = LoadResString(IDS_NEW_FOLDER_NAME);
+  Connection("", name, "loose.example");
+  ASSERT_TRUE(SetPcAWFile(name, "C:\\kasse.cif"));
+  MainForm& f = StartInFront();
+  ASSERT_EQ(f.tvMain().NodeCount(), 1);
+  EXPECT_EQ(f.tvMain().Roots().front()->Key(), name + "1");
+  EXPECT_TRUE(ConnectionPathExists(name));
+  RegKey loose = OpenStoreKey(name);
+  ASSERT_TRUE(loose);
+  EXPECT_FALSE(IsFolderKey(loose.get()));
+  EXPECT_EQ(ReadPcAWFile(name), "C:\\kasse.cif");
+}
+
 TEST_F(FolderTreeTest, TopLevelHoldsOnlyFoldersWithPlaceholdersWhereSubFoldersAre) {
   Folder("A");
   Folder("A\\B");
