@@ -98,32 +98,32 @@ bool ConvertRegistryLayout() {
 
   // Every key is staged somewhere, so that nothing is lost: into its old folder, kept at the top
   // (folders, pcAnywhere entries, the plug-in list), or into the import folder when its folder
-  // id names no folder.
+  // id names no folder. The sources go only when every one of them was staged whole; otherwise
+  // the store stays as it was and the next start tries again.
   const std::string importFolder = LoadResString(IDS_IMPORT_FOLDER_NAME);
   std::vector<std::string> staged;
   for (const std::string& name : SubKeyNames(product.get())) {
     if (EqualsNoCase(name, kOldFoldersKey)) continue;
     RegKey source = OpenKey(product.get(), name);
-    if (!source) continue;
+    if (!source) return false;
     std::string folder = FolderKeyName(GetFolderNameOfConnection(name));
     if (folder.empty() && IsStrayConnection(product.get(), name)) folder = importFolder;
     if (!folder.empty()) {
       RegKey folderKey = CreateKey(staging.get(), folder);
-      if (!folderKey) continue;
-      WriteStringValue(folderKey.get(), kIsFolderValue, "1");
+      if (!folderKey || !WriteStringValue(folderKey.get(), kIsFolderValue, "1")) return false;
     }
     RegKey target = CreateKey(staging.get(), JoinItemPath(folder, name));
-    if (!target) continue;
-    CopyRegKey(std::move(source), target.get());
+    if (!target || !CopyRegKey(std::move(source), target.get())) return false;
     staged.push_back(name);
   }
-  CopyRegValues(product.get(), staging.get());
+  if (!CopyRegValues(product.get(), staging.get())) return false;
 
   DeleteRegKeyRecursive(product.get(), kOldFoldersKey);
   for (const std::string& name : staged) DeleteRegKeyRecursive(product.get(), name);
 
-  CopyRegKey(std::move(staging), product.get());
-  return true;
+  // Should the way back be incomplete, the staging key still holds everything, and without a new
+  // "Version" the next start copies it again.
+  return CopyRegKey(std::move(staging), product.get());
 }
 
 void UpgradeRegistryLayout(const std::string& CurrentVersion, UpgradeStatusLine& Splash) {

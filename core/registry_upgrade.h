@@ -24,7 +24,8 @@ class UpgradeStatusLine {
 void UpgradeRegistryLayout(const std::string& CurrentVersion, UpgradeStatusLine& Splash);
 
 // Turns the flat layout (connections at the top level with a folder id) into the folder tree.
-// False when it could not start, so that nothing changed and the next start tries again.
+// False when it could not finish: the old keys stay until everything is staged whole, and
+// without a new "Version" the next start tries again.
 bool ConvertRegistryLayout();
 
 // The old-layout folder name of the top-level key ConnectionKeyName, "" when it has none.

@@ -180,6 +180,36 @@ TEST_F(UpgradeTest, ConversionThatCannotStartChangesNothingAndRunsAgain) {
   EXPECT_EQ(ReadRootSetting("Version"), kCurrent);
 }
 
+// A key that cannot be staged whole (here a sub-key that cannot be opened) must not cost the
+// store its old connections: nothing is deleted, and once the key can be read, the next start
+// converts.
+TEST_F(UpgradeTest, ConversionThatCannotStageAKeyWholeDeletesNothingAndRunsAgain) {
+  WriteRootSetting("Version", "1.0.7");
+  OldFolder("1", "Office");
+  OldConnection("A", "1", "a");
+  OldConnection("B", "1", "b");
+  RegKey a = OpenStoreKey("A");
+  ASSERT_TRUE(test::MakeDanglingLink(a.get(), "Stuck"));
+
+  UpgradeRegistryLayout(kCurrent, splash_);
+
+  EXPECT_EQ(ReadRootSetting("Version"), "1.0.7");
+  EXPECT_THAT(StoreSubKeys(""), UnorderedElementsAre("A", "B", "Folders"));
+  EXPECT_EQ(Value("A", "folder"), "1");
+  EXPECT_EQ(Value("B", "folder"), "1");
+  EXPECT_EQ(Value("Folders\\1", "name"), "Office");
+  EXPECT_THAT(splash_.shown, ElementsAre(LoadResString(IDS_UPDATING_REGISTRY)));
+
+  test::RemoveDanglingLink(a.get(), "Stuck");
+  a.reset();
+  UpgradeRegistryLayout(kCurrent, splash_);
+  EXPECT_EQ(ReadRootSetting("Version"), kCurrent);
+  EXPECT_THAT(StoreSubKeys("Office"), ElementsAre("A", "B"));
+  ConnectionRecord r;
+  ASSERT_TRUE(ReadConnection("Office\\A", r));
+  EXPECT_EQ(r.Host, "a");
+}
+
 TEST_F(UpgradeTest, StoreWithoutVersionGetsItsTopLevelConnectionsIntoOneFolder) {
   OldConnection("X", nullptr, "x");
   OldConnection("Y", nullptr, "y");
