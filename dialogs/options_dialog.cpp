@@ -101,6 +101,24 @@ std::array<Choice, 3> Viewers(const dlgOptions::Parts& p) {
            {p.optVNCJava, "Java", "JAVA"}}};
 }
 
+// The connection defaults of the viewer page: each check box and the flag it stands for.
+struct DefaultFlag {
+  const char* name;
+  forms::CheckBox& box;
+};
+std::array<DefaultFlag, 10> DefaultFlags(const dlgOptions::Parts& p) {
+  return {{{kAllowCopyRectValue, p.chkCopyRectEncoding},
+           {kSharedSessionValue, p.chkShared},
+           {kDeiconifyOnBellValue, p.chkBell},
+           {kDisableClipboardValue, p.chkDisableClipboard},
+           {kEmulate3ButtonsValue, p.chkEmulate3Buttons},
+           {kSwapMouseButtonsValue, p.chkSwapMouse},
+           {kRestrict8BitValue, p.chk8Bit},
+           {kViewOnlyValue, p.chkViewOnly},
+           {kFullScreenValue, p.chkFullScreen},
+           {kScaleValue, p.chkScale}}};
+}
+
 }  // namespace
 
 dlgOptions::Parts::Parts(const dlgOptions& f)
@@ -203,16 +221,7 @@ void dlgOptions::LoadStoredValues(HKEY key) {
   LoadOnOff(key, kNoEncryptionValue, p.chkDisableEncryption);
   LoadText(key, kBackgroundImageValue, p.txtBackgroundimage);
 
-  LoadDefaultFlag(key, kAllowCopyRectValue, p.chkCopyRectEncoding);
-  LoadDefaultFlag(key, kSharedSessionValue, p.chkShared);
-  LoadDefaultFlag(key, kDeiconifyOnBellValue, p.chkBell);
-  LoadDefaultFlag(key, kDisableClipboardValue, p.chkDisableClipboard);
-  LoadDefaultFlag(key, kEmulate3ButtonsValue, p.chkEmulate3Buttons);
-  LoadDefaultFlag(key, kSwapMouseButtonsValue, p.chkSwapMouse);
-  LoadDefaultFlag(key, kRestrict8BitValue, p.chk8Bit);
-  LoadDefaultFlag(key, kViewOnlyValue, p.chkViewOnly);
-  LoadDefaultFlag(key, kFullScreenValue, p.chkFullScreen);
-  LoadDefaultFlag(key, kScaleValue, p.chkScale);
+  for (const DefaultFlag& flag : DefaultFlags(p)) LoadDefaultFlag(key, flag.name, flag.box);
   // The scale parts mean something only while scaling is on.
   if (p.chkScale.Value() == 1) {
     LoadText(key, kScale1Name, p.txtScale1);
@@ -246,16 +255,7 @@ void dlgOptions::cmdOK_Click() {
     WriteFlag(key, kMinimizeAfterConnectValue, p.chkMinimizeAfterConnect);
     WriteFlag(key, kSystrayIfMinimizedValue, p.chkSystrayIfMinimized);
     WriteFlag(key, kNoEncryptionValue, p.chkDisableEncryption);
-    WriteFlag(key, kAllowCopyRectValue, p.chkCopyRectEncoding);
-    WriteFlag(key, kSharedSessionValue, p.chkShared);
-    WriteFlag(key, kDeiconifyOnBellValue, p.chkBell);
-    WriteFlag(key, kDisableClipboardValue, p.chkDisableClipboard);
-    WriteFlag(key, kEmulate3ButtonsValue, p.chkEmulate3Buttons);
-    WriteFlag(key, kSwapMouseButtonsValue, p.chkSwapMouse);
-    WriteFlag(key, kRestrict8BitValue, p.chk8Bit);
-    WriteFlag(key, kViewOnlyValue, p.chkViewOnly);
-    WriteFlag(key, kFullScreenValue, p.chkFullScreen);
-    WriteFlag(key, kScaleValue, p.chkScale);
+    for (const DefaultFlag& flag : DefaultFlags(p)) WriteFlag(key, flag.name, flag.box);
     // Unscaled, the former scale parts stay stored for the day scaling is on again.
     if (p.chkScale.Value() == 1) {
       WriteText(key, kScale1Name, p.txtScale1);
