@@ -44,8 +44,37 @@ inline bool SaveScreenPicture(RECT area, const std::string& path) {
   return static_cast<bool>(out);
 }
 
-// The window's pixels on the screen as a 24-bit bottom-up BMP file.
+// Whether the screen shows what the window last painted, read at a few points of it. Under load
+// the display may lag behind: a window just shown can still be missing from the screen there.
+inline bool ScreenShowsWindow(HWND wnd) {
+  RECT client{};
+  GetClientRect(wnd, &client);
+  const int w = client.right, h = client.bottom;
+  if (w <= 0 || h <= 0) return false;
+  POINT origin{0, 0};
+  ClientToScreen(wnd, &origin);
+  WindowDc screen(nullptr);
+  WindowDc own(wnd);
+  for (const POINT at : {POINT{w / 2, h / 2}, POINT{w / 4, h / 4}, POINT{3 * w / 4, h / 4}, POINT{w / 4, 3 * h / 4},
+                         POINT{3 * w / 4, 3 * h / 4}}) {
+    // A point under a child window lies outside the window's own DC and reads as CLR_INVALID.
+    const COLORREF painted = GetPixel(own.get(), at.x, at.y);
+    if (painted != CLR_INVALID && GetPixel(screen.get(), origin.x + at.x, origin.y + at.y) != painted) return false;
+  }
+  return true;
+}
+
+// The window's pixels on the screen as a 24-bit bottom-up BMP file, taken once the screen shows
+// the window (or after a few seconds, when another window covers part of it).
 inline bool SaveWindowPicture(HWND wnd, const std::string& path) {
+  for (const DWORD start = GetTickCount(); !ScreenShowsWindow(wnd) && GetTickCount() - start < 3000;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
   RECT r{};
   GetWindowRect(wnd, &r);
   return SaveScreenPicture(r, path);
