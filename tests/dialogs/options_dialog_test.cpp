@@ -25,11 +25,13 @@
 #include "core/registry_store.h"
 #include "core/registry_value.h"
 #include "core/string_table.h"
+#include "dialog_fixture.h"
 #include "forms/message_loop.h"
 #include "forms/twips.h"
 #include "resources/bitmap_ids.h"
 #include "resources/string_ids.h"
 #include "support/dialog_driver.h"
+#include "support/key_values.h"
 #include "support/message_box_watcher.h"
 #include "support/real_input.h"
 #include "support/registry_sandbox.h"
@@ -41,18 +43,6 @@ using corvana::dialogs::dlgOptions;
 using ::testing::ElementsAre;
 
 namespace {
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    forms::DoEvents();
-  }
-  return true;
-}
-
-void Pump(DWORD ms = 150) { PumpUntil([] { return false; }, ms); }
 
 // A root value of ProductKey exactly as the registry holds it.
 struct Stored {
@@ -82,22 +72,7 @@ Stored ReadStored(const char* name) {
 }
 
 // Every root value of ProductKey by name, for "nothing was written".
-std::map<std::string, std::string> AllStored() {
-  std::map<std::string, std::string> all;
-  RegKey key = OpenKey(HKEY_CURRENT_USER, ProductKey);
-  for (DWORD i = 0; key; ++i) {
-    char name[256] = {};
-    DWORD nameSize = sizeof name;
-    char data[2048] = {};
-    DWORD size = sizeof data;
-    DWORD type = 0;
-    if (RegEnumValueA(key.get(), i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
-        ERROR_SUCCESS)
-      break;
-    all[name] = std::to_string(type) + ":" + std::string(data, size);
-  }
-  return all;
-}
+std::map<std::string, std::string> AllStored() { return AllValuesOf(OpenKey(HKEY_CURRENT_USER, ProductKey).get()); }
 
 // The next case of a table starts from an empty store again.
 void ClearStore() { RegDeleteTreeA(HKEY_CURRENT_USER, ProductKey); }
@@ -150,7 +125,7 @@ class ScratchFolder {
   std::string path_;
 };
 
-class OptionsDialogTest : public ::testing::Test {
+class OptionsDialogTest : public DialogTest {
  protected:
   void SetUp() override { gOptions = GlobalOptions{}; }
   void TearDown() override {
@@ -161,38 +136,11 @@ class OptionsDialogTest : public ::testing::Test {
   dlgOptions& Open() {
     dlg = std::make_unique<dlgOptions>(background);
     dlg->Show();
-    HWND wnd = dlg->hWnd();
-    EXPECT_TRUE(PumpUntil([&] {
-      if (GetForegroundWindow() == wnd) return true;
-      SetForegroundWindow(wnd);
-      return false;
-    }));
+    EXPECT_TRUE(InFront(dlg->hWnd()));
     return *dlg;
   }
   const dlgOptions::Parts& p() const { return dlg->parts(); }
 
-  static void MoveMouse(POINT at) {
-    SendMouse(0, at);
-    PumpUntil([&] {
-      POINT now{};
-      GetCursorPos(&now);
-      return now.x == at.x && now.y == at.y;
-    });
-  }
-  // A press far from the last one, or after the double-click time, is a click of its own.
-  void ClickAt(POINT at) {
-    if (std::abs(at.x - lastClick_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
-        std::abs(at.y - lastClick_.y) <= GetSystemMetrics(SM_CYDOUBLECLK)) {
-      const DWORD slack = GetDoubleClickTime() + 50;
-      PumpUntil([&] { return GetTickCount() - lastClickTime_ > slack; }, slack + 100);
-    }
-    MoveMouse(at);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, at);
-    SendMouse(MOUSEEVENTF_LEFTUP, at);
-    lastClick_ = at;
-    lastClickTime_ = GetTickCount();
-    Pump();
-  }
   // A click near the left end of the control: on the box of a check box or an option button.
   void Click(const forms::Control& c) {
     RECT r{};
@@ -268,8 +216,6 @@ class OptionsDialogTest : public ::testing::Test {
   RegistrySandbox sandbox;
   RecordedBackground background;
   std::unique_ptr<dlgOptions> dlg;
-  static inline POINT lastClick_{-100, -100};
-  static inline DWORD lastClickTime_ = 0;
 };
 
 // A value as OK should leave it: a choice byte for byte, its NUL and data length included; a text

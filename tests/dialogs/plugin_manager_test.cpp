@@ -19,11 +19,13 @@
 #include "core/registry_store.h"
 #include "core/registry_value.h"
 #include "core/string_table.h"
+#include "dialog_fixture.h"
 #include "dialogs/edit_plugin_value.h"
 #include "forms/declaration_builder.h"
 #include "forms/message_loop.h"
 #include "resources/string_ids.h"
 #include "support/dialog_driver.h"
+#include "support/key_values.h"
 #include "support/message_box_watcher.h"
 #include "support/real_input.h"
 #include "support/registry_sandbox.h"
@@ -39,35 +41,8 @@ using ::testing::UnorderedElementsAre;
 
 namespace {
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    forms::DoEvents();
-  }
-  return true;
-}
-
-void Pump(DWORD ms = 150) { PumpUntil([] { return false; }, ms); }
-
 // Every value of the plug-in key as the registry holds it: name -> type and data, NUL and all.
-std::map<std::string, std::string> StoredValues() {
-  std::map<std::string, std::string> all;
-  RegKey key = OpenPluginList();
-  for (DWORD i = 0; key; ++i) {
-    char name[256] = {};
-    DWORD nameSize = sizeof name;
-    char data[4096] = {};
-    DWORD size = sizeof data;
-    DWORD type = 0;
-    if (RegEnumValueA(key.get(), i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
-        ERROR_SUCCESS)
-      break;
-    all[name] = std::to_string(type) + ":" + std::string(data, size);
-  }
-  return all;
-}
+std::map<std::string, std::string> StoredValues() { return AllValuesOf(OpenPluginList().get()); }
 
 // The plug-ins as the program reads them, "name=template" in the store's order.
 std::vector<std::string> Stored() {
@@ -93,7 +68,7 @@ forms::FormDecl OpenerDeclaration() {
   return f;
 }
 
-class PluginManagerTest : public ::testing::Test {
+class PluginManagerTest : public DialogTest {
  protected:
   void SetUp() override {
     opener.Show();
@@ -107,12 +82,7 @@ class PluginManagerTest : public ::testing::Test {
   frmPlugin& Open() {
     manager = std::make_unique<frmPlugin>(opener);
     manager->Show();
-    HWND wnd = manager->hWnd();
-    EXPECT_TRUE(PumpUntil([&] {
-      if (GetForegroundWindow() == wnd) return true;
-      SetForegroundWindow(wnd);
-      return false;
-    }));
+    EXPECT_TRUE(InFront(manager->hWnd()));
     return *manager;
   }
   const frmPlugin::Parts& p() const { return manager->parts(); }
@@ -123,33 +93,7 @@ class PluginManagerTest : public ::testing::Test {
     return rows;
   }
 
-  static void MoveMouse(POINT at) {
-    SendMouse(0, at);
-    PumpUntil([&] {
-      POINT now{};
-      GetCursorPos(&now);
-      return now.x == at.x && now.y == at.y;
-    });
-  }
-  // A press far from the last one, or after the double-click time, is a click of its own.
-  void ClickAt(POINT at) {
-    if (std::abs(at.x - lastClick_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
-        std::abs(at.y - lastClick_.y) <= GetSystemMetrics(SM_CYDOUBLECLK)) {
-      const DWORD slack = GetDoubleClickTime() + 50;
-      PumpUntil([&] { return GetTickCount() - lastClickTime_ > slack; }, slack + 100);
-    }
-    MoveMouse(at);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, at);
-    SendMouse(MOUSEEVENTF_LEFTUP, at);
-    lastClick_ = at;
-    lastClickTime_ = GetTickCount();
-    Pump();
-  }
-  void Click(const forms::Control& c) {
-    RECT r{};
-    GetWindowRect(c.hWnd(), &r);
-    ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-  }
+  void Click(const forms::Control& c) { ClickAt(MiddleOf(c.hWnd())); }
   // A click on the row's name.
   void ClickRow(int index) {
     HWND list = p().lvPlugin.hWnd();
@@ -211,17 +155,13 @@ class PluginManagerTest : public ::testing::Test {
   }
   // From the editor's thread of work: a click on the button.
   static void PressButton(HWND button) {
-    RECT r{};
-    GetWindowRect(button, &r);
-    const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const POINT at = MiddleOf(button);
     SendMouse(MOUSEEVENTF_LEFTDOWN, at);
     SendMouse(MOUSEEVENTF_LEFTUP, at);
   }
   // From the editor's thread of work: Text typed over what the box held ("" empties it).
   static void Retype(HWND box, const std::string& text) {
-    RECT r{};
-    GetWindowRect(box, &r);
-    const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const POINT at = MiddleOf(box);
     SendMouse(MOUSEEVENTF_LEFTDOWN, at);
     SendMouse(MOUSEEVENTF_LEFTUP, at);
     WaitFor([&] { return FocusOf(GetWindowThreadProcessId(box, nullptr)) == box; });
@@ -238,8 +178,6 @@ class PluginManagerTest : public ::testing::Test {
   MessageBoxWatcher boxes;
   forms::Form opener{OpenerDeclaration()};
   std::unique_ptr<frmPlugin> manager;
-  static inline POINT lastClick_{-100, -100};
-  static inline DWORD lastClickTime_ = 0;
 };
 
 TEST_F(PluginManagerTest, OpensWithTheStoredPluginsBesideItsOpenerInGerman) {

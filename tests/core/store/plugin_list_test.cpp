@@ -8,6 +8,7 @@
 
 #include "core/registry_store.h"
 #include "core/registry_value.h"
+#include "support/key_values.h"
 #include "support/registry_sandbox.h"
 
 using namespace corvana;
@@ -34,22 +35,7 @@ class PluginListTest : public ::testing::Test {
     return plugins;
   }
   // Every value of the key, type and bytes, for "nothing changed".
-  static std::map<std::string, std::string> Raw() {
-    std::map<std::string, std::string> all;
-    RegKey key = OpenPluginList();
-    for (DWORD i = 0; key; ++i) {
-      char name[256] = {};
-      DWORD nameSize = sizeof name;
-      char data[1024] = {};
-      DWORD size = sizeof data;
-      DWORD type = 0;
-      if (RegEnumValueA(key.get(), i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
-          ERROR_SUCCESS)
-        break;
-      all[name] = std::to_string(type) + ":" + std::string(data, size);
-    }
-    return all;
-  }
+  static std::map<std::string, std::string> Raw() { return test::AllValuesOf(OpenPluginList().get()); }
 };
 
 TEST_F(PluginListTest, ReadingCutsAtTheFirstNulAndKeepsLongTextsWhole) {
