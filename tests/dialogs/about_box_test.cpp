@@ -15,6 +15,7 @@
 #include "core/pcaw.h"
 #include "core/registry_value.h"
 #include "core/string_table.h"
+#include "dialog_fixture.h"
 #include "forms/message_loop.h"
 #include "resources/string_ids.h"
 #include "support/dialog_driver.h"
@@ -30,24 +31,6 @@ using corvana::dialogs::frmAbout;
 namespace {
 
 constexpr const char* kVersionLine = "Version 1.1.2 (Deutsch)";
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    forms::DoEvents();
-  }
-  return true;
-}
-
-void Pump(DWORD ms = 150) { PumpUntil([] { return false; }, ms); }
-
-POINT CentreOf(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 
 // Moves the mouse there until Arrived holds; a move can be overtaken by an older pointer report
 // of the display, so it is sent again, a pixel apart, until it has arrived.
@@ -141,16 +124,16 @@ TEST_F(AboutBoxTest, TheLinkUnderlinesUnderTheMouseAndOpensTheHomePageInTheBrows
   ASSERT_TRUE(WriteSubKeyDefaultValue(HKEY_CLASSES_ROOT, "CorvanaTest.htm\\shell\\open\\command", StandInBrowserPath()));
   Open();
   forms::Label& link = p().lblHomePage;
-  ASSERT_TRUE(MoveMouseUntil(CentreOf(link.hWnd()), [&] { return link.FontUnderline(); }));
+  ASSERT_TRUE(MoveMouseUntil(MiddleOf(link.hWnd()), [&] { return link.FontUnderline(); }));
   // Onto the form beside the list: the underline goes.
   RECT list{};
   GetWindowRect(p().lstThanks.hWnd(), &list);
   ASSERT_TRUE(MoveMouseUntil({list.right + 20, list.top + 10}, [&] { return !link.FontUnderline(); }));
-  ASSERT_TRUE(MoveMouseUntil(CentreOf(link.hWnd()), [&] { return link.FontUnderline(); }));
+  ASSERT_TRUE(MoveMouseUntil(MiddleOf(link.hWnd()), [&] { return link.FontUnderline(); }));
 
   const std::string record = FreshRecordBase();
   StandInSettings settings(record);
-  const POINT at = CentreOf(link.hWnd());
+  const POINT at = MiddleOf(link.hWnd());
   SendMouse(MOUSEEVENTF_LEFTDOWN, at);
   SendMouse(MOUSEEVENTF_LEFTUP, at);
   Pump();

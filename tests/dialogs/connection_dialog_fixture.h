@@ -10,30 +10,18 @@
 #include <vector>
 
 #include "com/host/ole_init.h"
+#include "dialog_fixture.h"
 #include "core/global_options.h"
 #include "core/registry_store.h"
 #include "dialogs/connection_dialog_host.h"
 #include "forms/basic_controls.h"
 #include "forms/declaration_builder.h"
 #include "forms/form.h"
-#include "forms/message_loop.h"
 #include "support/message_box_watcher.h"
 #include "support/real_input.h"
 #include "support/registry_sandbox.h"
 
 namespace corvana::test {
-
-inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    forms::DoEvents();
-  }
-  return true;
-}
-
-inline void Pump() { PumpUntil([] { return false; }, 100); }
 
 // What the main window would be to the dialogs: a plain form as their owner, a selected folder the
 // test names, and the list items they add, recorded.
@@ -79,34 +67,16 @@ class RecordingHost : public dialogs::ConnectionDialogHost {
   forms::Form owner_;
 };
 
-// A window's screen point at its middle.
-inline POINT MiddleOf(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class ConnectionDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { gOptions = GlobalOptions{}; }
 
   // The form in front, so that the keys go to it.
-  static void InFront(forms::Form& form) {
-    PumpUntil([&] {
-      if (GetForegroundWindow() == form.hWnd()) return true;
-      SetForegroundWindow(form.hWnd());
-      return false;
-    });
-  }
+  static void InFront(forms::Form& form) { test::InFront(form.hWnd()); }
   // A click of the left button on the control's middle, as the user makes it.
   static void ClickOn(const forms::Control& control) {
     const POINT at = MiddleOf(control.hWnd());
-    SendMouse(0, at);
-    PumpUntil([&] {
-      POINT now{};
-      GetCursorPos(&now);
-      return now.x == at.x && now.y == at.y;
-    });
+    MoveMouse(at);
     SendMouse(MOUSEEVENTF_LEFTDOWN, at);
     SendMouse(MOUSEEVENTF_LEFTUP, at);
     Pump();

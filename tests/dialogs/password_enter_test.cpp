@@ -10,6 +10,7 @@
 #include "core/global_options.h"
 #include "core/passwords.h"
 #include "core/string_table.h"
+#include "dialog_fixture.h"
 #include "forms/basic_controls.h"
 #include "forms/message_loop.h"
 #include "resources/string_ids.h"
@@ -22,16 +23,6 @@ using corvana::dialogs::dlgPasswordEnter;
 using corvana::dialogs::PasswordEnterPrompt;
 
 namespace {
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    forms::DoEvents();
-  }
-  return true;
-}
 
 std::string TextOf(HWND wnd) {
   char text[256] = {};
