@@ -13,6 +13,7 @@
 #include "forms/tree_view.h"
 #include "form_fixture.h"
 #include "support/other_thread.h"
+#include "support/other_thread_window.h"
 
 using namespace corvana::forms;
 using corvana::forms::test::MouseTo;
@@ -121,37 +122,17 @@ TEST_F(FormFocusTest, AFormGivenTheFocusComesToTheFront) {
 
 // A window of another thread that comes to the front as a program just started does, while this
 // thread is busy and lets no message run (as the viewer launch waits for its window).
-class ForeignWindow {
+class ForeignWindow : public corvana::test::OtherThreadWindow {
  public:
-  ForeignWindow() : thread_([this] { Run(); }) {
-    while (!ready_) Sleep(10);
-  }
-  ~ForeignWindow() {
-    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    thread_.join();
-  }
-  ForeignWindow(const ForeignWindow&) = delete;
-  ForeignWindow& operator=(const ForeignWindow&) = delete;
-  HWND hWnd() const { return wnd_; }
-
- private:
-  void Run() {
-    MSG msg{};
-    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue the quit is posted to
-    threadId_ = GetCurrentThreadId();
-    HWND wnd = CreateWindowExA(0, "EDIT", "foreign", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 600, 300, 200, nullptr,
-                               nullptr, nullptr, nullptr);
-    SetForegroundWindow(wnd);
-    SetFocus(wnd);
-    wnd_ = wnd;
-    ready_ = true;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-    if (wnd) DestroyWindow(wnd);
-  }
-  std::atomic<bool> ready_{false};
-  std::atomic<DWORD> threadId_{0};
-  std::atomic<HWND> wnd_{nullptr};
-  std::thread thread_;
+  ForeignWindow()
+      : OtherThreadWindow({.windowClass = "EDIT",
+                           .caption = "foreign",
+                           .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                           .x = 600,
+                           .y = 600,
+                           .width = 300,
+                           .height = 200,
+                           .takesFocus = true}) {}
 };
 
 struct PressCase {

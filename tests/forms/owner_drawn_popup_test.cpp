@@ -11,6 +11,7 @@
 
 #include "forms/form.h"
 #include "form_fixture.h"
+#include "support/other_thread_window.h"
 
 using namespace corvana::forms;
 using corvana::MenuHandle;
@@ -45,41 +46,16 @@ struct Recorder : OwnerDrawnItems {
 // The front window of another thread, as the notification area's own window is when its icon is
 // clicked: the keyboard's input goes to that thread. It is never shown, so the display's own
 // focus stays where it is.
-class ForeignWindow {
+class ForeignWindow : public corvana::test::OtherThreadWindow {
  public:
-  ForeignWindow() : thread_([this] { Run(); }) {
-    while (!ready_) Sleep(10);
-  }
-  ~ForeignWindow() {
-    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    thread_.join();
-  }
-  ForeignWindow(const ForeignWindow&) = delete;
-  ForeignWindow& operator=(const ForeignWindow&) = delete;
-  HWND hWnd() const { return wnd_; }
-  int keys() const { return keys_; }
-
- private:
-  void Run() {
-    MSG msg{};
-    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    threadId_ = GetCurrentThreadId();
-    HWND wnd = CreateWindowExA(0, "STATIC", "foreign", WS_OVERLAPPEDWINDOW, 500, 500, 300, 200, nullptr, nullptr,
-                               nullptr, nullptr);
-    SetForegroundWindow(wnd);
-    wnd_ = wnd;
-    ready_ = true;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      if (msg.message == WM_KEYDOWN) ++keys_;
-      DispatchMessageA(&msg);
-    }
-    if (wnd) DestroyWindow(wnd);
-  }
-  std::atomic<bool> ready_{false};
-  std::atomic<DWORD> threadId_{0};
-  std::atomic<HWND> wnd_{nullptr};
-  std::atomic<int> keys_{0};
-  std::thread thread_;
+  ForeignWindow()
+      : OtherThreadWindow({.windowClass = "STATIC",
+                           .caption = "foreign",
+                           .style = WS_OVERLAPPEDWINDOW,
+                           .x = 500,
+                           .y = 500,
+                           .width = 300,
+                           .height = 200}) {}
 };
 
 void PressKey(WORD vk) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <thread>
 
+#include "support/wait_for.h"
+
 namespace corvana::test {
 
 // A control's text, asked of it (an edit box keeps its text to itself).
@@ -30,16 +32,6 @@ inline std::string ClassOf(HWND wnd) {
   char name[64] = {};
   GetClassNameA(wnd, name, sizeof name);
   return name;
-}
-
-// Waits (on a thread that need not pump) until Condition holds; false after the time.
-inline bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
 }
 
 namespace detail {

@@ -15,6 +15,8 @@
 #include "core/pcaw.h"
 #include "core/registry_store.h"
 #include "main_window/systray_menu.h"
+#include "support/other_thread_window.h"
+#include "support/wait_for.h"
 #include "support/window_picture.h"
 
 namespace corvana::test {
@@ -28,16 +30,6 @@ inline std::vector<HWND> OpenMenuWindows() {
     if (pid == GetCurrentProcessId() && IsWindowVisible(w)) menus.push_back(w);
   }
   return menus;
-}
-
-// Polls from a thread that is not inside the menu, without letting messages run.
-inline bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
 }
 
 // The menu of a menu window, asked of the thread that runs the menu.
@@ -73,45 +65,15 @@ class MenuHand {
 
 // The front window of another thread that the shell's notification area has when its icon is
 // clicked: never shown, so the display's own focus stays where it was.
-class NotificationAreaWindow {
+class NotificationAreaWindow : public OtherThreadWindow {
  public:
-  NotificationAreaWindow() : thread_([this] { Run(); }) {
-    while (!ready_) Sleep(10);
-  }
-  ~NotificationAreaWindow() {
-    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    thread_.join();
-  }
-  NotificationAreaWindow(const NotificationAreaWindow&) = delete;
-  NotificationAreaWindow& operator=(const NotificationAreaWindow&) = delete;
-  HWND hWnd() const { return wnd_; }
-  // The keys that came to it instead of the menu.
-  int keys() const { return keys_; }
-  // Puts it in front again, as a click on the icon does.
-  void TakeTheFront() const { PostThreadMessageA(threadId_, WM_APP, 0, 0); }
-
- private:
-  void Run() {
-    MSG msg{};
-    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    threadId_ = GetCurrentThreadId();
-    HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "Notification area", WS_POPUP, 0, 0, 10, 10, nullptr,
-                               nullptr, nullptr, nullptr);
-    SetForegroundWindow(wnd);
-    wnd_ = wnd;
-    ready_ = true;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      if (msg.message == WM_APP) SetForegroundWindow(wnd);
-      if (msg.message == WM_KEYDOWN) ++keys_;
-      DispatchMessageA(&msg);
-    }
-    if (wnd) DestroyWindow(wnd);
-  }
-  std::atomic<bool> ready_{false};
-  std::atomic<DWORD> threadId_{0};
-  std::atomic<HWND> wnd_{nullptr};
-  std::atomic<int> keys_{0};
-  std::thread thread_;
+  NotificationAreaWindow()
+      : OtherThreadWindow({.windowClass = "STATIC",
+                           .caption = "Notification area",
+                           .exStyle = WS_EX_TOOLWINDOW,
+                           .style = WS_POPUP,
+                           .width = 10,
+                           .height = 10}) {}
 };
 
 // The tray control's own window of this process, which the shell's callback reaches.
