@@ -4,9 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/connection_record.h"
@@ -53,6 +55,20 @@ class BrowseTest : public MainWindowTest {
     const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     PumpUntil([&] { return WindowFromPoint(middle) == f.tvMain().hWnd(); });
     return f;
+  }
+
+  // Open starts on this thread what Drive works on from a thread of its own (a dialog that runs
+  // modally here); messages run here until Drive is through.
+  static void WhileDriven(const std::function<void()>& open, const std::function<void()>& drive, DWORD timeoutMs) {
+    std::atomic<bool> done{false};
+    std::thread driver([&] {
+      drive();
+      done = true;
+    });
+    open();
+    EXPECT_TRUE(PumpUntil([&] { return done.load(); }, timeoutMs));
+    driver.join();
+    Pump();
   }
 
   static POINT ScreenPoint(HWND wnd, int x, int y) {

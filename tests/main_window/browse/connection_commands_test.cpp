@@ -3,9 +3,7 @@
 // Verbindung", the File menu's "Verbindung". Each dialog runs modally on the test's thread and is
 // worked with the real keyboard from a thread of its own; the results are read from the list and
 // the store.
-#include <atomic>
 #include <fstream>
-#include <thread>
 
 #include "browse_fixture.h"
 #include "core/connection_record.h"
@@ -53,25 +51,18 @@ class ConnectionCommandsTest : public BrowseTest {
   // Open (on this thread) opens a dialog with the caption; Work handles it from another thread,
   // with the keyboard focus in its first field. The dialog is closed in any case. Whether it came.
   bool WhileDialog(int captionId, const std::function<void()>& open, const std::function<void(DWORD ui)>& work) {
-    std::atomic<bool> done{false};
     bool came = false;
     const DWORD ui = GetCurrentThreadId();
     const std::string caption = LoadResString(captionId);
-    std::thread driver([&] {
+    WhileDriven(open, [&] {
       HWND dialog = WaitForShownWindow([&](HWND w) { return CaptionOf(w) == caption; });
-      if (dialog) {
-        came = true;
-        BringToFront(dialog);
-        WaitFor([&] { return FocusOf(ui) && IsChild(dialog, FocusOf(ui)); });
-        work(ui);
-        if (!WaitFor([&] { return !IsWindow(dialog); })) PostMessageA(dialog, WM_CLOSE, 0, 0);
-      }
-      done = true;
-    });
-    open();
-    EXPECT_TRUE(PumpUntil([&] { return done.load(); }, 30000));
-    driver.join();
-    Pump();
+      if (!dialog) return;
+      came = true;
+      BringToFront(dialog);
+      WaitFor([&] { return FocusOf(ui) && IsChild(dialog, FocusOf(ui)); });
+      work(ui);
+      if (!WaitFor([&] { return !IsWindow(dialog); })) PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }, 30000);
     return came;
   }
 
@@ -240,9 +231,8 @@ class ImportCommandTest : public ConnectionCommandsTest {
   }
   // The file chosen in the open-file dialog, then the new-connection dialog confirmed.
   void ImportWith(const std::function<void()>& open) {
-    std::atomic<bool> done{false};
     const DWORD ui = GetCurrentThreadId();
-    std::thread driver([&] {
+    WhileDriven(open, [&] {
       const std::string chooseTitle = LoadResString(IDS_CHOOSE_VNC_FILE);
       if (HWND files = WaitForShownWindow([&](HWND w) { return CaptionOf(w) == chooseTitle; })) {
         BringToFront(files);
@@ -259,12 +249,7 @@ class ImportCommandTest : public ConnectionCommandsTest {
         PressKey(VK_RETURN);
         if (!WaitFor([&] { return !IsWindow(dialog); })) PostMessageA(dialog, WM_CLOSE, 0, 0);
       }
-      done = true;
-    });
-    open();
-    EXPECT_TRUE(PumpUntil([&] { return done.load(); }, 30000));
-    driver.join();
-    Pump();
+    }, 30000);
   }
   std::string file_;
 };

@@ -160,32 +160,27 @@ TEST_F(ListPopupTest, AFolderItemShowsTheFolderPopupWithOpenInBold) {
     UINT defaultId = 0;
     Shown open = Shown::Hidden;
   };
-  auto look = [&](Seen& seen) {
-    return [&](HMENU menu) {
+  // The folder popup that a right click on Sub opens, as it showed.
+  auto rightClickOnSub = [&](Seen& seen) {
+    PopupDriver driver(f.parts().mnuPopUpFolderLV.popup(), {}, [&](HMENU menu) {
       seen.defaultId = GetMenuDefaultItem(menu, FALSE, GMDI_USEDISABLED);
       seen.open = EntryState(menu, Id("mnuPopUpFolderLV_open"));
-    };
-  };
-  HMENU folderPopup = f.parts().mnuPopUpFolderLV.popup();
-  {
-    Seen seen;
-    PopupDriver driver(folderPopup, {}, look(seen));
+    });
     RightClick(ItemPoint(ItemNamed("Sub")));
     ASSERT_TRUE(PumpUntil([&] { return driver.done(); }, 10000));
     Pump();
-    EXPECT_EQ(seen.defaultId, Id("mnuPopUpFolderLV_open"));
-    EXPECT_EQ(seen.open, Shown::On);
-    EXPECT_FALSE(f.parts().mnuPcAW_Connect.Enabled());
-  }
+  };
+  Seen alone;
+  ASSERT_NO_FATAL_FAILURE(rightClickOnSub(alone));
+  EXPECT_EQ(alone.defaultId, Id("mnuPopUpFolderLV_open"));
+  EXPECT_EQ(alone.open, Shown::On);
+  EXPECT_FALSE(f.parts().mnuPcAW_Connect.Enabled());
   // Three selected: the folder can not be opened from here.
   SelectItems({"alpha", "beta", "Sub"});
-  Seen seen;
-  PopupDriver driver(folderPopup, {}, look(seen));
-  RightClick(ItemPoint(ItemNamed("Sub")));
-  ASSERT_TRUE(PumpUntil([&] { return driver.done(); }, 10000));
-  Pump();
-  EXPECT_EQ(seen.defaultId, Id("mnuPopUpFolderLV_open"));
-  EXPECT_EQ(seen.open, Shown::Off);
+  Seen ofThree;
+  ASSERT_NO_FATAL_FAILURE(rightClickOnSub(ofThree));
+  EXPECT_EQ(ofThree.defaultId, Id("mnuPopUpFolderLV_open"));
+  EXPECT_EQ(ofThree.open, Shown::Off);
   EXPECT_EQ(Selected(), 3);
 }
 

@@ -1,9 +1,7 @@
 // The options dialog as the user reaches it: the toolbar's options button and Ctrl+O in the list
 // open it modal over the main window, and OK has the window follow at once. The dialog is worked
 // from a thread of its own while it runs modally on the test's thread.
-#include <atomic>
 #include <fstream>
-#include <thread>
 
 #include "browse_fixture.h"
 #include "core/global_options.h"
@@ -76,23 +74,16 @@ class OptionsRoadTest : public BrowseTest {
   // dialog is closed in any case.
   Seen WhileOptionsOpen(const std::function<void()>& open, const std::function<void(HWND dialog)>& work) {
     Seen seen;
-    std::atomic<bool> done{false};
     const HWND main = form->hWnd();
-    std::thread driver([&] {
+    WhileDriven(open, [&] {
       seen.dialog = WaitForShownWindow([](HWND w) { return WindowTextOf(w) == kDialogTitle; });
-      if (seen.dialog) {
-        seen.owner = GetWindow(seen.dialog, GW_OWNER);
-        seen.mainDisabled = !IsWindowEnabled(main);
-        BringToFront(seen.dialog);
-        work(seen.dialog);
-        if (!WaitFor([&] { return !IsWindow(seen.dialog); })) PostMessageA(seen.dialog, WM_CLOSE, 0, 0);
-      }
-      done = true;
-    });
-    open();
-    EXPECT_TRUE(PumpUntil([&] { return done.load(); }, 20000));
-    driver.join();
-    Pump();
+      if (!seen.dialog) return;
+      seen.owner = GetWindow(seen.dialog, GW_OWNER);
+      seen.mainDisabled = !IsWindowEnabled(main);
+      BringToFront(seen.dialog);
+      work(seen.dialog);
+      if (!WaitFor([&] { return !IsWindow(seen.dialog); })) PostMessageA(seen.dialog, WM_CLOSE, 0, 0);
+    }, 20000);
     return seen;
   }
   void ClickOptionsButton() {
