@@ -4,22 +4,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "core/registry_tree.h"
 #include "core/registry_value.h"
+#include "support/bench_timing.h"
 #include "support/registry_sandbox.h"
 
 using namespace corvana;
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return double(c.QuadPart) / double(f.QuadPart);
-}
+double Seconds(const std::function<void()>& run) { return test::Milliseconds(run) / 1000; }
 
 void BuildTree(HKEY root) {
   for (int f = 0; f < 100; ++f) {
@@ -46,26 +43,18 @@ int main() {
   for (int round = 0; round < 4; ++round) {
     {
       RegKey target = CreateKey(base.get(), "CopyOurs");
-      double t = Now();
-      CopyRegKey(OpenKey(base.get(), "Source"), target.get());
-      ours = std::min(ours, Now() - t);
+      ours = std::min(ours, Seconds([&] { CopyRegKey(OpenKey(base.get(), "Source"), target.get()); }));
     }
     {
       RegKey target = CreateKey(base.get(), "CopyPlatform");
-      double t = Now();
-      RegCopyTreeA(source.get(), nullptr, target.get());
-      platform = std::min(platform, Now() - t);
+      platform = std::min(platform, Seconds([&] { RegCopyTreeA(source.get(), nullptr, target.get()); }));
     }
     // Alternate who deletes first, so a registry save of the server falls on both alike.
     auto deleteOurs = [&] {
-      double t = Now();
-      DeleteRegKeyRecursive(base.get(), "CopyOurs");
-      oursDelete = std::min(oursDelete, Now() - t);
+      oursDelete = std::min(oursDelete, Seconds([&] { DeleteRegKeyRecursive(base.get(), "CopyOurs"); }));
     };
     auto deletePlatform = [&] {
-      double t = Now();
-      RegDeleteTreeA(base.get(), "CopyPlatform");
-      platformDelete = std::min(platformDelete, Now() - t);
+      platformDelete = std::min(platformDelete, Seconds([&] { RegDeleteTreeA(base.get(), "CopyPlatform"); }));
     };
     if (round % 2) {
       deleteOurs();

@@ -4,13 +4,10 @@
 // figures; judges none.
 #include <gmock/gmock.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
-#include "core/connection_record.h"
+#include "bench_store.h"
 #include "core/registry_store.h"
 #include "core/registry_value.h"
 #include "main_window/connection_list.h"
@@ -18,6 +15,7 @@
 #include "main_window/folder_tree.h"
 #include "main_window/progress_form.h"
 #include "main_window_fixture.h"
+#include "support/bench_timing.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -27,35 +25,6 @@ namespace {
 constexpr int kConnections = 2000;
 constexpr int kPastePairs = 7;
 constexpr int kDeletePairs = 3;
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double Milliseconds(const std::function<void()>& run) {
-  auto start = std::chrono::steady_clock::now();
-  run();
-  std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-  return took.count();
-}
-
-ConnectionRecord FullRecord(const std::string& folder, int i) {
-  ConnectionRecord r;
-  r.FolderPath = folder;
-  r.ConnectionName = "conn" + std::to_string(i);
-  r.Host = "host" + std::to_string(i) + ".example";
-  r.Display = std::to_string(i % 10);
-  r.VNCFSPort = std::to_string(5000 + i);
-  r.Encoding = "hextile";
-  r.AllowCopyRect = r.SharedSession = r.DeiconifyOnBell = r.DisableClipboard = kTrue;
-  r.Emulate3Buttons = r.SwapMouseButtons = r.Restrict8Bit = r.ViewOnly = r.FullScreen = r.Scale = kTrue;
-  r.Scale1 = "3";
-  r.Scale2 = "4";
-  r.Password = i % 2 ? "pw" + std::to_string(i) : "";
-  r.MousePointer = "1";
-  return r;
-}
 
 void FillFolder(const std::string& folder) {
   ASSERT_TRUE(CreateFolderKey("", folder));

@@ -2,18 +2,16 @@
 // values, and the menu of one very large folder. Prints its figures; judges none.
 #include <gmock/gmock.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
-#include "core/connection_record.h"
+#include "bench_store.h"
 #include "core/connection_values.h"
 #include "core/registry_store.h"
 #include "main_window/systray_menu.h"
 #include "main_window/tray_menu_level.h"
 #include "main_window_fixture.h"
+#include "support/bench_timing.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -24,43 +22,6 @@ constexpr int kFolders = 100;
 constexpr int kPerFolder = 50;
 constexpr int kOneFolder = 5000;
 constexpr int kPairs = 11;
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-double Milliseconds(const std::function<void()>& run) {
-  auto start = std::chrono::steady_clock::now();
-  run();
-  std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-  return took.count();
-}
-
-ConnectionRecord FullRecord(const std::string& folder, int i) {
-  ConnectionRecord r;
-  r.FolderPath = folder;
-  r.ConnectionName = "conn" + std::to_string(i);
-  r.Host = "host" + std::to_string(i) + ".example";
-  r.Display = std::to_string(i % 10);
-  r.VNCFSPort = std::to_string(5000 + i);
-  r.Encoding = "hextile";
-  r.AllowCopyRect = r.SharedSession = r.DeiconifyOnBell = r.DisableClipboard = kTrue;
-  r.Emulate3Buttons = r.SwapMouseButtons = r.Restrict8Bit = r.ViewOnly = r.FullScreen = r.Scale = kTrue;
-  r.Scale1 = "3";
-  r.Scale2 = "4";
-  r.Password = i % 2 ? "pw" + std::to_string(i) : "";
-  r.MousePointer = "1";
-  return r;
-}
-
-size_t Query(HKEY key, const char* name) {
-  char buf[260] = {};
-  DWORD size = sizeof buf;
-  DWORD type = 0;
-  RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
-  return std::strlen(buf);
-}
 
 // Every value the menu decides by or reads, straight from the registry: each key's kind marks, and
 // for a connection its options, password and address sub-keys; folders recursively.
@@ -76,24 +37,19 @@ size_t RawWalk(HKEY folder, bool topLevel) {
     HKEY raw = nullptr;
     if (RegOpenKeyExA(folder, name, 0, KEY_READ, &raw) != ERROR_SUCCESS) continue;
     RegKey child(raw);
-    const bool isFolder = Query(child.get(), kIsFolderValue) > 0;
-    const bool isPcAW = Query(child.get(), kPcAWFileValue) > 0;
+    const bool isFolder = RawValueLength(child.get(), kIsFolderValue) > 0;
+    const bool isPcAW = RawValueLength(child.get(), kPcAWFileValue) > 0;
     if (isFolder) bytes += RawWalk(child.get(), false);
     if (topLevel || isFolder || isPcAW) continue;
-    for (const char* value : kConnectionValues) bytes += Query(child.get(), value);
-    for (const char* sub : {kHostSubKey, kDisplaySubKey, kVNCFSPortSubKey}) {
-      HKEY subRaw = nullptr;
-      if (RegOpenKeyExA(child.get(), sub, 0, KEY_READ, &subRaw) != ERROR_SUCCESS) continue;
-      RegKey subKey(subRaw);
-      bytes += Query(subKey.get(), "");
-    }
+    for (const char* value : kConnectionValues) bytes += RawValueLength(child.get(), value);
+    bytes += RawAddressLength(child.get());
   }
   return bytes;
 }
 
 size_t RawWalkOfStore() {
   RegKey root = OpenStoreKey("");
-  return Query(root.get(), "NoEncryption") + RawWalk(root.get(), true);
+  return RawValueLength(root.get(), "NoEncryption") + RawWalk(root.get(), true);
 }
 
 class TrayMenuBench : public MainWindowTest {
