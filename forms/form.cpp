@@ -213,6 +213,7 @@ void Form::Destroy() {
   if (!wnd_) return;
   bool wasTearingDown = tearingDown_;
   tearingDown_ = true;
+  EnableWaitingWindows();
   windows_.clear();
   SetMenu(wnd_.get(), nullptr);
   toolTips_.reset();
@@ -352,7 +353,9 @@ void Form::Show(ShowMode mode, Form* owner) {
 }
 
 void Form::Hide() {
-  if (wnd_) ShowWindow(wnd_.get(), SW_HIDE);
+  if (!wnd_) return;
+  EnableWaitingWindows();
+  ShowWindow(wnd_.get(), SW_HIDE);
 }
 
 void Form::SetFocus() {
@@ -382,7 +385,7 @@ namespace {
 
 struct Disabler {
   HWND modal;
-  std::vector<HWND> disabled;
+  std::vector<HWND>& disabled;
 };
 
 BOOL CALLBACK DisableOthers(HWND wnd, LPARAM param) {
@@ -396,9 +399,18 @@ BOOL CALLBACK DisableOthers(HWND wnd, LPARAM param) {
 
 }  // namespace
 
+// Before the modal form is hidden or destroyed: while its owner is still disabled then, the
+// platform hands the activation to some other window, often another program's, and the owner
+// is left without the keyboard.
+void Form::EnableWaitingWindows() {
+  for (HWND w : waitingForModal_)
+    if (IsWindow(w)) EnableWindow(w, TRUE);
+  waitingForModal_.clear();
+}
+
 void Form::RunModal(HWND owner) {
   // Like a modal dialog of the time: every other window of the program waits.
-  Disabler d{wnd_.get(), {}};
+  Disabler d{wnd_.get(), waitingForModal_};
   EnumThreadWindows(GetCurrentThreadId(), DisableOthers, reinterpret_cast<LPARAM>(&d));
   while (wnd_ && IsWindowVisible(wnd_.get())) {
     MSG msg{};
@@ -410,8 +422,7 @@ void Form::RunModal(HWND owner) {
     if (r < 0) break;
     DispatchWindowMessage(msg);
   }
-  for (HWND w : d.disabled)
-    if (IsWindow(w)) EnableWindow(w, TRUE);
+  EnableWaitingWindows();
   if (owner && IsWindow(owner)) SetActiveWindow(owner);
 }
 

@@ -147,6 +147,7 @@ class Form {
   Menu* MenuByPopup(HMENU popup) const;
   void RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l);
   void RunModal(HWND owner);
+  void EnableWaitingWindows();
   bool GiveFocusBack();
   void Destroy();
   void ReleaseParts();
@@ -176,6 +177,8 @@ class Form {
   bool resized_ = false;
   HWND lastFocus_ = nullptr;
   HICON icon_ = nullptr;
+  // The windows a modal show disabled, enabled again before the form goes out of sight.
+  std::vector<HWND> waitingForModal_;
 };
 
 // The form a top-level window belongs to, or null.

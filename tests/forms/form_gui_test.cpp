@@ -10,6 +10,7 @@
 #include "forms/twips.h"
 #include "form_fixture.h"
 #include "support/other_thread.h"
+#include "support/other_thread_window.h"
 
 using namespace corvana::forms;
 using corvana::forms::test::MouseTo;
@@ -294,6 +295,35 @@ TEST(ModalForm, UnloadingItselfFromItsOwnHandlerReturnsSafely) {
   EXPECT_FALSE(dialog.Loaded());
   EXPECT_EQ(unloads, 1);
   EXPECT_TRUE(IsWindowEnabled(owner.hWnd()));
+}
+
+// A modal form that goes, hidden or unloaded, gives the keyboard back to its owner, not to the
+// window of another program that lies behind it.
+TEST(ModalForm, TheOwnerIsInFrontAgainWhenItGoes) {
+  for (const bool unload : {false, true}) {
+    SCOPED_TRACE(unload ? "unloaded" : "hidden");
+    corvana::test::OtherThreadWindow other({"STATIC", "another program", 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 500, 400});
+    Form owner(ButtonForm());
+    owner.Show();
+    SetForegroundWindow(owner.hWnd());
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == owner.hWnd(); }));
+    Form dialog(TimerForm());
+    bool dialogInFront = false;
+    dialog.Load = [&] {
+      dialog.Get<Timer>("Timer1").Tick = [&] {
+        if (GetForegroundWindow() != dialog.hWnd()) return;
+        dialogInFront = true;
+        if (unload)
+          dialog.UnloadForm();
+        else
+          dialog.Hide();
+      };
+    };
+    dialog.Show(ShowMode::Modal, &owner);
+    ASSERT_TRUE(dialogInFront);
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == owner.hWnd(); }, 2000));
+    EXPECT_NE(GetForegroundWindow(), other.hWnd());
+  }
 }
 
 TEST(FormOwnership, AnOwnedFormGoesWithItsOwnersWindow) {
