@@ -30,27 +30,24 @@ struct Choice {
   const char* name;    // what Load takes for it, in any case
 };
 
-// The text of a stored value, "" when it is absent.
-std::string Read(HKEY key, const char* name) { return ReadStringValue(key, name); }
-
-// Rows that keep the box's text when absent; a default when the row names one.
-void LoadText(HKEY key, const char* name, forms::TextBox& box, const char* absent = nullptr) {
-  std::string text = Read(key, name);
+// Keeps the box's text when the value is absent, unless the row names a text for that.
+void LoadText(HKEY key, const char* name, forms::TextBox& box, const std::string& absent = {}) {
+  std::string text = ReadStringValue(key, name);
   if (!text.empty())
     box.SetText(text);
-  else if (absent)
+  else if (!absent.empty())
     box.SetText(absent);
 }
 
 // "1" at the start checks the box; anything else, absent too, leaves it unchecked.
 void LoadOnOff(HKEY key, const char* name, forms::CheckBox& box) {
-  box.SetValue(Read(key, name).starts_with('1') ? 1 : 0);
+  box.SetValue(ReadStringValue(key, name).starts_with('1') ? 1 : 0);
 }
 
 // A connection default as the option reader takes it, so that the box shows what the program
 // will do: "0" clear, "1" to "9" set, any other text or none leaves the box as it is.
 void LoadDefaultFlag(HKEY key, const char* name, forms::CheckBox& box) {
-  const std::string text = Read(key, name);
+  const std::string text = ReadStringValue(key, name);
   if (text.empty()) return;
   if (text[0] == '0')
     box.SetValue(0);
@@ -62,7 +59,7 @@ void LoadDefaultFlag(HKEY key, const char* name, forms::CheckBox& box) {
 // the group stays as it is. What OK would store for the button taken, or null.
 template <size_t N>
 const char* LoadChoice(HKEY key, const char* name, const std::array<Choice, N>& group) {
-  const std::string text = Read(key, name);
+  const std::string text = ReadStringValue(key, name);
   if (text.empty()) return nullptr;
   for (const Choice& c : group)
     if (EqualsNoCase(text, c.name)) {
@@ -99,6 +96,34 @@ std::array<Choice, 3> Viewers(const dlgOptions::Parts& p) {
   return {{{p.optVNCviewer, "VNCviewer", "VNCVIEWER"},
            {p.optVNCBrowser, "Browser", "BROWSER"},
            {p.optVNCJava, "Java", "JAVA"}}};
+}
+
+// The options kept in a text box, each with the text Load puts in when none is stored ("" keeps
+// the box's own).
+struct TextOption {
+  const char* name;
+  forms::TextBox& box;
+  std::string absent;
+};
+std::array<TextOption, 7> TextOptions(const dlgOptions::Parts& p) {
+  return {{{kAuthWindowRetryValue, p.txtFindAuthWindowRetries, std::to_string(kDefaultAuthWindowRetries)},
+           {kAuthWindowCaptionValue, p.txtAuthWindowCaption, kDefaultAuthWindowCaption},
+           {kBackgroundImageValue, p.txtBackgroundimage, ""},
+           {kViewerPathValue, p.txtLocationOfVNCviewer, ""},
+           {kJavaClassDirValue, p.txtLocationOfVNCClasses, ""},
+           {kJavaRunnerValue, p.txtLocationOfJavaProgram, ""},
+           {kJavaRunnerSwitchesValue, p.txtSwitchOther, ""}}};
+}
+
+// The program's own on/off options, loaded by LoadOnOff.
+struct OnOffOption {
+  const char* name;
+  forms::CheckBox& box;
+};
+std::array<OnOffOption, 3> OnOffOptions(const dlgOptions::Parts& p) {
+  return {{{kMinimizeAfterConnectValue, p.chkMinimizeAfterConnect},
+           {kSystrayIfMinimizedValue, p.chkSystrayIfMinimized},
+           {kNoEncryptionValue, p.chkDisableEncryption}}};
 }
 
 // The connection defaults of the viewer page: each check box and the flag it stands for.
@@ -214,23 +239,14 @@ void dlgOptions::Form_Activate() {
 void dlgOptions::LoadStoredValues(HKEY key) {
   const Parts& p = *parts_;
   LoadChoice(key, kEncodingValue, Encodings(p));
-  LoadText(key, kAuthWindowRetryValue, p.txtFindAuthWindowRetries, std::to_string(kDefaultAuthWindowRetries).c_str());
-  LoadText(key, kAuthWindowCaptionValue, p.txtAuthWindowCaption, kDefaultAuthWindowCaption);
-  LoadOnOff(key, kMinimizeAfterConnectValue, p.chkMinimizeAfterConnect);
-  LoadOnOff(key, kSystrayIfMinimizedValue, p.chkSystrayIfMinimized);
-  LoadOnOff(key, kNoEncryptionValue, p.chkDisableEncryption);
-  LoadText(key, kBackgroundImageValue, p.txtBackgroundimage);
-
+  for (const TextOption& option : TextOptions(p)) LoadText(key, option.name, option.box, option.absent);
+  for (const OnOffOption& option : OnOffOptions(p)) LoadOnOff(key, option.name, option.box);
   for (const DefaultFlag& flag : DefaultFlags(p)) LoadDefaultFlag(key, flag.name, flag.box);
   // The scale parts mean something only while scaling is on.
   if (p.chkScale.Value() == 1) {
     LoadText(key, kScale1Name, p.txtScale1);
     LoadText(key, kScale2Name, p.txtScale2);
   }
-
-  LoadText(key, kViewerPathValue, p.txtLocationOfVNCviewer);
-  LoadText(key, kJavaClassDirValue, p.txtLocationOfVNCClasses);
-  LoadText(key, kJavaRunnerValue, p.txtLocationOfJavaProgram);
   // The viewer the program prefers is the one shown; an unknown text leaves both as they are.
   if (const char* viewer = LoadChoice(key, kPreferredViewerValue, Viewers(p))) gOptions.PreferredViewer = viewer;
   // Without a class folder there is no Java viewer to run: its choice is off, and the VNC viewer is
@@ -241,7 +257,6 @@ void dlgOptions::LoadStoredValues(HKEY key) {
   } else {
     p.optVNCJava.SetEnabled(true);
   }
-  LoadText(key, kJavaRunnerSwitchesValue, p.txtSwitchOther);
 }
 
 void dlgOptions::cmdOK_Click() {
@@ -250,23 +265,15 @@ void dlgOptions::cmdOK_Click() {
   if (RegKey root = CreateKey(HKEY_CURRENT_USER, ProductKey)) {
     const HKEY key = root.get();
     WriteChoice(key, kEncodingValue, Encodings(p));
-    WriteText(key, kAuthWindowRetryValue, p.txtFindAuthWindowRetries);
-    WriteText(key, kAuthWindowCaptionValue, p.txtAuthWindowCaption);
-    WriteFlag(key, kMinimizeAfterConnectValue, p.chkMinimizeAfterConnect);
-    WriteFlag(key, kSystrayIfMinimizedValue, p.chkSystrayIfMinimized);
-    WriteFlag(key, kNoEncryptionValue, p.chkDisableEncryption);
+    for (const TextOption& option : TextOptions(p)) WriteText(key, option.name, option.box);
+    for (const OnOffOption& option : OnOffOptions(p)) WriteFlag(key, option.name, option.box);
     for (const DefaultFlag& flag : DefaultFlags(p)) WriteFlag(key, flag.name, flag.box);
     // Unscaled, the former scale parts stay stored for the day scaling is on again.
     if (p.chkScale.Value() == 1) {
       WriteText(key, kScale1Name, p.txtScale1);
       WriteText(key, kScale2Name, p.txtScale2);
     }
-    WriteText(key, kViewerPathValue, p.txtLocationOfVNCviewer);
-    WriteText(key, kJavaClassDirValue, p.txtLocationOfVNCClasses);
-    WriteText(key, kJavaRunnerValue, p.txtLocationOfJavaProgram);
-    WriteText(key, kBackgroundImageValue, p.txtBackgroundimage);
     WriteChoice(key, kPreferredViewerValue, Viewers(p));
-    WriteText(key, kJavaRunnerSwitchesValue, p.txtSwitchOther);
   }
   ReadGlobalOptions(mainWindow_);
   UnloadForm();
