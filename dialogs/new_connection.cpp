@@ -3,6 +3,7 @@
 #include "core/message_box.h"
 #include "core/registry_store.h"
 #include "core/registry_value.h"
+#include "dialogs/default_flag_box.h"
 #include "resources/string_ids.h"
 
 namespace corvana::dialogs {
@@ -21,14 +22,7 @@ void dlgNewConnection::LoadDefaults() {
   const Parts& p = parts();
   if (std::string encoding = ReadStringValue(options.get(), kEncodingValue); !encoding.empty())
     SelectEncoding(encoding);
-  // As the options are read: "0" clears a box and "1" to "9" tick it; any other text leaves the
-  // box as it is.
-  for (const FlagBox& f : FlagBoxes()) {
-    const std::string text = ReadStringValue(options.get(), f.valueName);
-    if (text.empty()) continue;
-    if (text[0] == '0') f.box->SetValue(0);
-    else if (text[0] >= '1' && text[0] <= '9') f.box->SetValue(1);
-  }
+  for (const FlagBox& f : FlagBoxes()) LoadDefaultFlag(options.get(), f.valueName, *f.box);
   if (p.chkScale.Value() != 1) return;
   if (std::string scale = ReadStringValue(options.get(), kScale1Value); !scale.empty()) p.txtScale1.SetText(scale);
   if (std::string scale = ReadStringValue(options.get(), kScale2Value); !scale.empty()) p.txtScale2.SetText(scale);

@@ -9,6 +9,7 @@
 #include "core/registry_store.h"
 #include "core/registry_value.h"
 #include "core/string_table.h"
+#include "dialogs/default_flag_box.h"
 #include "dialogs/file_pickers.h"
 #include "forms/localize_form.h"
 #include "forms/twips.h"
@@ -42,17 +43,6 @@ void LoadText(HKEY key, const char* name, forms::TextBox& box, const std::string
 // "1" at the start checks the box; anything else, absent too, leaves it unchecked.
 void LoadOnOff(HKEY key, const char* name, forms::CheckBox& box) {
   box.SetValue(ReadStringValue(key, name).starts_with('1') ? 1 : 0);
-}
-
-// A connection default as the option reader takes it, so that the box shows what the program
-// will do: "0" clear, "1" to "9" set, any other text or none leaves the box as it is.
-void LoadDefaultFlag(HKEY key, const char* name, forms::CheckBox& box) {
-  const std::string text = ReadStringValue(key, name);
-  if (text.empty()) return;
-  if (text[0] == '0')
-    box.SetValue(0);
-  else if (text[0] >= '1' && text[0] <= '9')
-    box.SetValue(1);
 }
 
 // Selects the button whose name the stored text is, in any case; for any other text, or none,
