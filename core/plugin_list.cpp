@@ -35,17 +35,6 @@ bool RemoveValues(HKEY key, const std::vector<StoredValue>& values) {
   return all;
 }
 
-// The list is the key's whole content; the program keeps no sub-keys there.
-bool RemoveSubKeys(HKEY key) {
-  DWORD index = 0;
-  char child[kValueBufferChars] = {};
-  while (RegEnumKeyA(key, index, child, kValueBufferChars) == ERROR_SUCCESS) {
-    // One that stays is stepped over, so the walk ends; the answer is then False.
-    if (!DeleteRegKeyRecursive(key, child)) ++index;
-  }
-  return index == 0;
-}
-
 bool WritePlugins(HKEY key, const std::vector<PluginEntry>& plugins) {
   for (const PluginEntry& plugin : plugins)
     if (!WriteStringValue(key, plugin.Name, plugin.CommandTemplate)) return false;
@@ -72,9 +61,10 @@ std::vector<PluginEntry> ReadPlugins(HKEY PluginList) {
 
 bool SavePlugins(const std::vector<PluginEntry>& Plugins) {
   // Emptied and written in place rather than deleted and created again: a key that could be
-  // deleted but not created again would lose every plug-in.
+  // deleted but not created again would lose every plug-in. The list is the key's whole content;
+  // the program keeps no sub-keys there.
   RegKey key = CreatePluginList();
-  if (!key || !RemoveSubKeys(key.get())) return false;
+  if (!key || !DeleteSubKeys(key.get())) return false;
   bool complete = false;
   const std::vector<StoredValue> before = ReadValues(key.get(), complete);
   if (!complete) return false;

@@ -95,15 +95,18 @@ bool CopyRegKey(RegKey hSource, HKEY hTarget) {
   }
 }
 
-bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey) {
-  if (RegKey key = OpenKey(hParent, SubKey)) {
-    DWORD index = 0;
-    std::string child;
-    while (EnumSubKeyName(key.get(), index, child) == ERROR_SUCCESS) {
-      // A child that stays behind is skipped; a deleted one makes room for the next.
-      if (!DeleteRegKeyRecursive(key.get(), child)) ++index;
-    }
+bool DeleteSubKeys(HKEY hKey) {
+  DWORD index = 0;
+  std::string child;
+  while (EnumSubKeyName(hKey, index, child) == ERROR_SUCCESS) {
+    // A child that stays behind is skipped; a deleted one makes room for the next.
+    if (!DeleteRegKeyRecursive(hKey, child)) ++index;
   }
+  return index == 0;
+}
+
+bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey) {
+  if (RegKey key = OpenKey(hParent, SubKey)) DeleteSubKeys(key.get());
   return RegDeleteKeyA(hParent, SubKey.c_str()) == ERROR_SUCCESS;
 }
 

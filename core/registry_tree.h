@@ -30,6 +30,9 @@ bool CopyRegValues(HKEY hSource, HKEY hTarget);
 
 // Deletes SubKey below hParent with everything below it; True when SubKey itself is gone.
 bool DeleteRegKeyRecursive(HKEY hParent, const std::string& SubKey);
+// Deletes every sub-key of hKey with everything below it, and keeps hKey and its values; True
+// when none is left.
+bool DeleteSubKeys(HKEY hKey);
 
 // Sets the value Name of hKey to Data as the registry type Type: a text without its NUL, a number
 // as its four bytes, raw bytes as they are. False when it could not be set.
