@@ -27,11 +27,6 @@ namespace {
 
 constexpr DWORD kMaxVersionInfoBytes = 64000;
 
-std::string CutAtNul(std::string text) {
-  if (auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
-  return text;
-}
-
 // Runs a shlwapi path function on a copy of path in a MAX_PATH buffer.
 template <class F>
 std::string PathEdit(const std::string& path, F edit) {

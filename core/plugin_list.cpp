@@ -16,8 +16,6 @@ struct StoredValue {
   RegData data;
 };
 
-std::string CutAtNul(const std::string& text) { return text.substr(0, text.find('\0')); }
-
 // Every value of Key; False in Complete when the walk ended before the last one.
 std::vector<StoredValue> ReadValues(HKEY key, bool& complete) {
   std::vector<StoredValue> values;

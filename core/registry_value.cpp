@@ -2,14 +2,10 @@
 
 #include <vector>
 
+#include "core/text.h"
+
 namespace corvana {
 namespace {
-
-std::string CutAtNul(const char* buf, size_t size) {
-  size_t n = 0;
-  while (n < size && buf[n] != '\0') ++n;
-  return std::string(buf, n);
-}
 
 // The whole text of a REG_SZ value up to its first NUL, however long; "" when it is missing.
 std::string ReadWholeStringValue(HKEY key, const std::string& name) {
@@ -23,10 +19,10 @@ std::string ReadWholeStringValue(HKEY key, const std::string& name) {
     if (RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(big.data()), &bigSize) !=
         ERROR_SUCCESS)
       return {};
-    return CutAtNul(big.data(), bigSize);
+    return CutAtNul(std::string(big.data(), bigSize));
   }
   if (rc != ERROR_SUCCESS) return {};
-  return CutAtNul(buf, size);
+  return CutAtNul(std::string(buf, size));
 }
 
 }  // namespace

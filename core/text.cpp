@@ -22,6 +22,11 @@ std::string UpperCase(const std::string& text) {
   return out;
 }
 
+std::string CutAtNul(std::string text) {
+  if (auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
+  return text;
+}
+
 std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
   if (what.empty()) return text;
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
