@@ -36,10 +36,15 @@ HCURSOR CursorOfPointer(int pointer) {
 
 int ShiftState() {
   int shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftMask;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
   return shift;
+}
+
+int MouseShiftState(WPARAM w) {
+  return ((w & MK_SHIFT) ? kShiftMask : 0) | ((w & MK_CONTROL) ? kCtrlMask : 0) |
+         (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
 }
 
 Control::Control(Form& form, const ControlDecl& decl)
@@ -257,8 +262,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
 
 void Control::RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l) {
   if (!handler || form_.TearingDown()) return;
-  int shift = ((w & MK_SHIFT) ? 1 : 0) | ((w & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-  handler(button, shift, PixelsToTwipsX(GET_X_LPARAM(l)), PixelsToTwipsY(GET_Y_LPARAM(l)));
+  handler(button, MouseShiftState(w), PixelsToTwipsX(GET_X_LPARAM(l)), PixelsToTwipsY(GET_Y_LPARAM(l)));
 }
 
 LRESULT Control::HandleMessage(UINT msg, WPARAM w, LPARAM l) {

@@ -14,8 +14,9 @@ namespace corvana::forms {
 class Form;
 class MouseDrag;
 
-// Mouse buttons as the events report them; Shift is 1 Shift, 2 Ctrl, 4 Alt.
+// Mouse buttons as the events report them, and the bits of their Shift.
 enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+enum ShiftMask { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
 
 using MouseHandler = std::function<void(int button, int shift, int x, int y)>;  // x, y in twips
 using KeyHandler = std::function<void(int& keyCode, int shift)>;                 // keyCode 0 swallows the key
@@ -133,6 +134,8 @@ class Control {
 
 // The Windows cursor of a mouse-pointer code; null for the default (0).
 HCURSOR CursorOfPointer(int pointer);
+// The shift keys held now, for a key event; and those a mouse message's wParam reports.
 int ShiftState();
+int MouseShiftState(WPARAM w);
 
 }  // namespace corvana::forms

@@ -544,8 +544,7 @@ bool Form::RouteChildMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
 
 void Form::RaiseMouse(const MouseHandler& handler, int button, WPARAM w, LPARAM l) {
   if (!handler) return;
-  int shift = ((w & MK_SHIFT) ? 1 : 0) | ((w & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-  handler(button, shift, PixelsToTwipsX(GET_X_LPARAM(l)), PixelsToTwipsY(GET_Y_LPARAM(l)));
+  handler(button, MouseShiftState(w), PixelsToTwipsX(GET_X_LPARAM(l)), PixelsToTwipsY(GET_Y_LPARAM(l)));
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {

@@ -5,8 +5,6 @@
 namespace corvana::forms {
 namespace {
 
-constexpr int kCtrlOnly = 2;
-
 bool HoldsFocus(const Control& page) {
   HWND focus = GetFocus();
   return focus && page.hWnd() && (focus == page.hWnd() || IsChild(page.hWnd(), focus));
@@ -44,7 +42,7 @@ void TabPages::SelectNext() {
 }
 
 void TabPages::FormKeyDown(int& keyCode, int shift) {
-  if (keyCode != VK_TAB || shift != kCtrlOnly) return;
+  if (keyCode != VK_TAB || shift != kCtrlMask) return;
   SelectNext();
   keyCode = 0;
 }
