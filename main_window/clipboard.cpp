@@ -22,8 +22,7 @@ long TakeSelection(MainForm& frmMain, bool cut) {
   forms::ListView* clip = frmMain.ClipItems;
   if (!clip) return 0;
   clip->ClearItems();
-  for (const forms::ListItemRef& item : frmMain.lstItems().Items()) {
-    if (!item->Selected()) continue;
+  for (const forms::ListItemRef& item : SelectedItems(frmMain.lstItems())) {
     if (cut) item->SetGhosted(true);
     if (forms::ListItemRef entry = clip->AddItem(item->Key(), item->Text())) entry->SetTag(item->Tag());
   }
@@ -152,8 +151,7 @@ void MainForm::mnuPasteConnection_Click() {
     RefreshCurrentFolder(*this);
   }
   ShowSelectedItemInfo(*this, InfoPanelAfter::Paste);
-  if (forms::PanelRef status = StatusBar1().PanelByKey("status"))
-    status->SetText(std::to_string(lstItems().ItemCount()) + " " + LoadResString(IDS_OBJECTS));
+  ShowObjectCount(*this, lstItems().ItemCount());
   // Every paste empties the clipboard, whatever it did.
   if (ClipItems) ClipItems->ClearItems();
   HasClip = false;

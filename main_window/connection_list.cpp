@@ -10,9 +10,9 @@
 #include "core/text.h"
 #include "core/vnc_viewer_launch.h"
 #include "main_window/folder_tree.h"
+#include "main_window/item_info_panel.h"
 #include "main_window/launch_prompt.h"
 #include "main_window/main_form.h"
-#include "main_window/path_text.h"
 #include "main_window/program_state.h"
 #include "main_window/tree_drag.h"
 #include "resources/string_ids.h"
@@ -21,15 +21,10 @@ namespace corvana {
 namespace {
 
 constexpr int kBusyPointer = 13;
-constexpr int kFirstVncPort = 5900;
 // Above this many selected items the details show only their count.
 constexpr long kMostNamesShown = 16;
 constexpr COLORREF kPasswordStoredColor = RGB(0, 0, 255);
 constexpr const char* kCrLf = "\r\n";
-
-void EnableButton(MainForm& frmMain, const char* key, bool enabled) {
-  if (forms::ToolbarButtonRef button = frmMain.Toolbar1().ButtonByKey(key)) button->SetEnabled(enabled);
-}
 
 void ShowKindPicture(MainForm& frmMain, const forms::PictureBox& pictureBox) {
   frmMain.imgItemType().SetPicture(pictureBox.Picture());
@@ -40,17 +35,6 @@ const forms::PictureBox& KindPicture(const MainForm& frmMain, const std::string&
   if (upperTag == kFolderTag) return c.picTYPE_FOLDER;
   if (upperTag == kPcAWTag) return c.picTYPE_PCAW;
   return c.picTYPE_VNC;
-}
-
-void SetFilePanel(MainForm& frmMain, const std::string& text) {
-  if (forms::PanelRef file = frmMain.StatusBar1().PanelByKey("file")) file->SetText(text);
-}
-
-std::vector<forms::ListItemRef> SelectedItems(const forms::ListView& list) {
-  std::vector<forms::ListItemRef> selected;
-  for (const forms::ListItemRef& item : list.Items())
-    if (item->Selected()) selected.push_back(item);
-  return selected;
 }
 
 void OpenFolderItem(MainForm& frmMain, const forms::ListItemRef& target) {
@@ -82,7 +66,7 @@ bool AddConnectionItem(MainForm& frmMain, const std::string& Name, const std::st
   item->SetSubItem(1, Host);
   item->SetSubItem(2, Display);
   if (!VNCFSPort.empty()) item->SetSubItem(3, VNCFSPort);
-  EnableButton(frmMain, "delete", list.ItemCount() > 0);
+  EnableToolbarButton(frmMain, "delete", list.ItemCount() > 0);
   return true;
 }
 
@@ -91,16 +75,6 @@ struct PcAWEntry {
 };
 
 }  // namespace
-
-long DisplayNumber(const std::string& display) {
-  size_t i = 0;
-  while (i < display.size() && display[i] == ' ') ++i;
-  bool negative = i < display.size() && display[i] == '-';
-  if (negative) ++i;
-  long n = 0;
-  for (; i < display.size() && display[i] >= '0' && display[i] <= '9' && n < 100000000; ++i) n = n * 10 + (display[i] - '0');
-  return negative ? -n : n;
-}
 
 void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
   forms::ListView& list = frmMain.lstItems();
@@ -147,8 +121,7 @@ void ShowFolderContents(MainForm& frmMain, const std::string& FolderPath) {
       item->SetTag(kPcAWTag);
     }
   }
-  if (forms::PanelRef status = frmMain.StatusBar1().PanelByKey("status"))
-    status->SetText(std::to_string(connections.size()) + " " + LoadResString(IDS_OBJECTS));
+  ShowObjectCount(frmMain, connections.size());
   if (list.SortKey() == 0) list.SetSorted(true);
   frmMain.DoMousePointer(0);
 }
@@ -163,6 +136,22 @@ long CountSelected(const forms::ListView& List) {
   for (const forms::ListItemRef& item : List.Items())
     if (item->Selected()) ++n;
   return n;
+}
+
+std::vector<forms::ListItemRef> SelectedItems(const forms::ListView& List) {
+  std::vector<forms::ListItemRef> selected;
+  for (const forms::ListItemRef& item : List.Items())
+    if (item->Selected()) selected.push_back(item);
+  return selected;
+}
+
+void EnableToolbarButton(MainForm& frmMain, const char* Key, bool Enabled) {
+  if (forms::ToolbarButtonRef button = frmMain.Toolbar1().ButtonByKey(Key)) button->SetEnabled(Enabled);
+}
+
+void ShowObjectCount(MainForm& frmMain, size_t Count) {
+  if (forms::PanelRef status = frmMain.StatusBar1().PanelByKey("status"))
+    status->SetText(std::to_string(Count) + " " + LoadResString(IDS_OBJECTS));
 }
 
 void OpenListItem(MainForm& frmMain, OpenTrigger trigger) {
@@ -214,26 +203,22 @@ void MainForm::lstItems_Click() {
   forms::ListView& list = lstItems();
   const long n = CountSelected(list);
   if (n == 1) {
-    EnableButton(*this, "delete", true);
+    EnableToolbarButton(*this, "delete", true);
     forms::ListItemRef item = SelectedItems(list).front();
     txtItemName().SetText(item->Text());
     if (item->Tag() == kFolderTag) {
       txtConnInfo().SetText(LoadResString(IDS_FOLDER));
-      EnableButton(*this, "edit", false);
+      EnableToolbarButton(*this, "edit", false);
       SetFilePanel(*this, "");
       ShowKindPicture(*this, parts().picTYPE_FOLDER);
     } else if (item->Tag() == kPcAWTag) {
-      txtConnInfo().SetText(LoadResString(IDS_PCAW_CONNECTION) + kCrLf + LoadResString(IDS_TARGET) + ": " +
-                            item->SubItem(1) + kCrLf);
-      SetControlPathText(hWnd(), ReadPcAWFile(item->Key()), txtdummy());
-      SetFilePanel(*this, txtdummy().Text());
-      EnableButton(*this, "edit", true);
+      txtConnInfo().SetText(PcAWConnectionInfo(item));
+      ShowPcAWFilePanel(*this, item);
+      EnableToolbarButton(*this, "edit", true);
       ShowKindPicture(*this, parts().picTYPE_PCAW);
     } else {
-      EnableButton(*this, "edit", true);
-      txtConnInfo().SetText(LoadResString(IDS_VNC_CONNECTION) + kCrLf + LoadResString(IDS_TARGET) + ": " +
-                            item->SubItem(1) + kCrLf + LoadResString(IDS_PORT) + ": " +
-                            std::to_string(DisplayNumber(item->SubItem(2)) + kFirstVncPort) + kCrLf);
+      EnableToolbarButton(*this, "edit", true);
+      txtConnInfo().SetText(VncConnectionInfo(item));
       SetFilePanel(*this, "");
       ShowKindPicture(*this, parts().picTYPE_VNC);
     }
@@ -242,7 +227,7 @@ void MainForm::lstItems_Click() {
   ShowKindPicture(*this, parts().picTYPE_FOLDER);
   if (n > kMostNamesShown) {
     txtItemName().SetText("");
-    EnableButton(*this, "edit", false);
+    EnableToolbarButton(*this, "edit", false);
     txtConnInfo().SetText(std::to_string(n) + " " + LoadResString(IDS_OBJECTS_SELECTED));
   } else if (n >= 2) {
     txtItemName().SetText("");
@@ -252,8 +237,8 @@ void MainForm::lstItems_Click() {
   } else {
     txtItemName().SetText("");
     txtConnInfo().SetText("");
-    EnableButton(*this, "edit", false);
-    EnableButton(*this, "delete", false);
+    EnableToolbarButton(*this, "edit", false);
+    EnableToolbarButton(*this, "delete", false);
   }
 }
 
@@ -261,14 +246,14 @@ void MainForm::lstItems_KeyUp(int /*KeyCode*/, int /*Shift*/) {
   forms::ListView& list = lstItems();
   const long n = CountSelected(list);
   if (n == 0) {
-    EnableButton(*this, "delete", false);
+    EnableToolbarButton(*this, "delete", false);
   } else if (n == 1) {
-    EnableButton(*this, "delete", true);
+    EnableToolbarButton(*this, "delete", true);
     const std::string tag = UpperCase(SelectedItems(list).front()->Tag());
-    EnableButton(*this, "edit", tag != kFolderTag);
+    EnableToolbarButton(*this, "edit", tag != kFolderTag);
     ShowKindPicture(*this, KindPicture(*this, tag));
   } else {
-    EnableButton(*this, "delete", true);
+    EnableToolbarButton(*this, "delete", true);
     ShowKindPicture(*this, parts().picTYPE_FOLDER);
   }
 }

@@ -2,6 +2,7 @@
 // The connection list lstItems: one folder's connections, sub-folders and pcAnywhere entries.
 // A list item's Key is its ItemPath and its Tag tells its kind; the list's Tag is the folder shown.
 #include <string>
+#include <vector>
 
 #include "forms/list_view.h"
 
@@ -19,9 +20,13 @@ bool AddConnectionListItem(MainForm& frmMain, const std::string& Name, const std
                            const std::string& Display, const std::string& VNCFSPort, const std::string& Folder);
 // The number of selected items of List.
 long CountSelected(const forms::ListView& List);
+// The selected items of List, in list order.
+std::vector<forms::ListItemRef> SelectedItems(const forms::ListView& List);
 
-// The display as the old program read it: its leading digits, 0 when there are none.
-long DisplayNumber(const std::string& display);
+// The toolbar button with Key (the delete and edit buttons follow the list's selection).
+void EnableToolbarButton(MainForm& frmMain, const char* Key, bool Enabled);
+// The status panel's "n Objekte".
+void ShowObjectCount(MainForm& frmMain, size_t Count);
 
 // How the open action was asked for: the double-click takes the item under the mouse, Enter the
 // selected item.

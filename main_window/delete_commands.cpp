@@ -8,7 +8,6 @@
 #include "core/connection_record.h"
 #include "core/message_box.h"
 #include "core/registry_store.h"
-#include "core/string_table.h"
 #include "core/text.h"
 #include "main_window/connection_list.h"
 #include "main_window/item_info_panel.h"
@@ -21,10 +20,6 @@ namespace {
 
 bool AskDeleteSelected() {
   return ShowMessageId(IDS_CONFIRM_DELETE_SELECTED, MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
-void EnableButton(MainForm& frmMain, const char* key, bool enabled) {
-  if (forms::ToolbarButtonRef button = frmMain.Toolbar1().ButtonByKey(key)) button->SetEnabled(enabled);
 }
 
 // The item leaves the list where it is now: the message run may have moved it.
@@ -60,8 +55,7 @@ void DeleteSelectedListItems(MainForm& frmMain) {
   // The items the user was asked about. The list stays usable while the loop runs, so another
   // folder may be opened or other items selected meanwhile: those are not deleted unasked.
   std::unordered_set<std::string> asked;
-  for (const forms::ListItemRef& item : list.Items())
-    if (item->Selected()) asked.insert(item->Key());
+  for (const forms::ListItemRef& item : SelectedItems(list)) asked.insert(item->Key());
 
   ProgressForm frmDelete(ProgressKind::Delete, frmMain);
   frmDelete.LoadForm();
@@ -84,12 +78,11 @@ void DeleteSelectedListItems(MainForm& frmMain) {
     if (!frmMain.Loaded()) break;
     DeleteItem(frmMain, item);
     list.Refresh();
-    EnableButton(frmMain, "delete", list.ItemCount() > 0);
+    EnableToolbarButton(frmMain, "delete", list.ItemCount() > 0);
   }
   if (frmMain.Loaded()) {
     ShowSelectedItemInfo(frmMain, InfoPanelAfter::Delete);
-    if (forms::PanelRef status = frmMain.StatusBar1().PanelByKey("status"))
-      status->SetText(std::to_string(list.ItemCount()) + " " + LoadResString(IDS_OBJECTS));
+    ShowObjectCount(frmMain, list.ItemCount());
   }
   frmDelete.UnloadForm();
 }

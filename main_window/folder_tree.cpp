@@ -153,8 +153,7 @@ void MainForm::tvMain_NodeClick(const forms::NodeRef& Node) {
   txtFolderInfo().SetText(Node->Text());
   imgItemType().SetPicture(parts().picTYPE_FOLDER.Picture());
   bool any = lstItems().ItemCount() > 0;
-  for (const char* key : {"delete", "edit"})
-    if (forms::ToolbarButtonRef button = Toolbar1().ButtonByKey(key)) button->SetEnabled(any);
+  for (const char* key : {"delete", "edit"}) EnableToolbarButton(*this, key, any);
 }
 
 
