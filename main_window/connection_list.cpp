@@ -167,10 +167,7 @@ void OpenListItem(MainForm& frmMain, OpenTrigger trigger) {
     return;
   }
   if (tag == kPcAWTag) {
-    forms::ListItemRef selected = list.SelectedItem();
-    if (!selected) return;
-    if (PcAW().Connect(ReadPcAWFile(selected->Key())) && gOptions.MinimizeAfterConnect)
-      frmMain.SetWindowState(forms::kMinimized);
+    frmMain.mnuPcAW_Connect_Click();
     return;
   }
   const std::string viewer = UpperCase(gOptions.PreferredViewer);
