@@ -88,8 +88,7 @@ void MainForm::mnuConnectWithJava_Click() {
   if (!classDir) return;
   std::optional<int> port = PortOrRefusal(item, kVncPortBase);
   if (!port) return;
-  const std::string folder = lstItems().Tag();
-  const std::string password = ReadPassword(folder.empty() ? item->Text() : folder + "\\" + item->Text());
+  const std::string password = ReadPassword(JoinItemPath(lstItems().Tag(), item->Text()));
   const std::string commandLine = JavaViewerCommandLine(gOptions.JavaRunner, gOptions.JavaRunnerSwitches, *classDir,
                                                         item->SubItem(kHostColumn), *port, password);
   StartResult started = StartCommandLine(commandLine, SW_SHOWNORMAL);
