@@ -1,7 +1,9 @@
 #include "dialogs/options_dialog.h"
 
 #include <array>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "core/connection_values.h"
 #include "core/message_box.h"
@@ -47,8 +49,7 @@ void LoadOnOff(HKEY key, const char* name, forms::CheckBox& box) {
 
 // Selects the button whose name the stored text is, in any case; for any other text, or none,
 // the group stays as it is. What OK would store for the button taken, or null.
-template <size_t N>
-const char* LoadChoice(HKEY key, const char* name, const std::array<Choice, N>& group) {
+const char* LoadChoice(HKEY key, const char* name, std::span<const Choice> group) {
   const std::string text = ReadStringValue(key, name);
   if (text.empty()) return nullptr;
   for (const Choice& c : group)
@@ -67,72 +68,91 @@ void WriteFlag(HKEY key, const char* name, const forms::CheckBox& box) {
 
 // A choice is stored with its NUL counted in the data length ("hextile" has length 8); no choice
 // as 260 NULs, which every reader takes as absent.
-template <size_t N>
-void WriteChoice(HKEY key, const char* name, const std::array<Choice, N>& group) {
+void WriteChoice(HKEY key, const char* name, std::span<const Choice> group) {
   std::string data(kValueBufferChars, '\0');
   for (const Choice& c : group)
     if (c.button.Value()) data = std::string(c.stored) + '\0';
   RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
 }
 
-std::array<Choice, 4> Encodings(const dlgOptions::Parts& p) {
-  return {{{p.optHextile, "hextile", "HEXTILE"},
-           {p.optCoRRE, "CoRRE", "CORRE"},
-           {p.optRRE, "RRE", "RRE"},
-           {p.optRaw, "Raw", "RAW"}}};
-}
-
-std::array<Choice, 3> Viewers(const dlgOptions::Parts& p) {
-  return {{{p.optVNCviewer, "VNCviewer", "VNCVIEWER"},
-           {p.optVNCBrowser, "Browser", "BROWSER"},
-           {p.optVNCJava, "Java", "JAVA"}}};
-}
-
-// The options kept in a text box, each with the text Load puts in when none is stored ("" keeps
-// the box's own).
-struct TextOption {
+// Every stored option, in the order OK writes them; Load reads them in its own order (kLoadOrder).
+struct OptionRow {
+  enum class Kind {
+    Choice,       // one of a group of option buttons
+    Text,         // a text box; Load puts in Absent when nothing is stored ("" keeps the box's own)
+    OnOff,        // one of the program's own switches: checked when the text begins with "1"
+    DefaultFlag,  // a connection default, shown as the option reader takes it
+    ScaleText,    // a scale part: read and written only while scaling is on
+  };
+  Kind kind;
   const char* name;
-  forms::TextBox& box;
-  std::string absent;
+  forms::TextBox* box = nullptr;
+  forms::CheckBox* check = nullptr;
+  std::span<const Choice> choices{};
+  std::string absent{};
 };
-std::array<TextOption, 7> TextOptions(const dlgOptions::Parts& p) {
-  return {{{kAuthWindowRetryValue, p.txtFindAuthWindowRetries, std::to_string(kDefaultAuthWindowRetries)},
-           {kAuthWindowCaptionValue, p.txtAuthWindowCaption, kDefaultAuthWindowCaption},
-           {kBackgroundImageValue, p.txtBackgroundimage, ""},
-           {kViewerPathValue, p.txtLocationOfVNCviewer, ""},
-           {kJavaClassDirValue, p.txtLocationOfVNCClasses, ""},
-           {kJavaRunnerValue, p.txtLocationOfJavaProgram, ""},
-           {kJavaRunnerSwitchesValue, p.txtSwitchOther, ""}}};
-}
 
-// The program's own on/off options, loaded by LoadOnOff.
-struct OnOffOption {
-  const char* name;
-  forms::CheckBox& box;
-};
-std::array<OnOffOption, 3> OnOffOptions(const dlgOptions::Parts& p) {
-  return {{{kMinimizeAfterConnectValue, p.chkMinimizeAfterConnect},
-           {kSystrayIfMinimizedValue, p.chkSystrayIfMinimized},
-           {kNoEncryptionValue, p.chkDisableEncryption}}};
-}
+class OptionTable {
+ public:
+  explicit OptionTable(const dlgOptions::Parts& p)
+      : encodings_{{{p.optHextile, "hextile", "HEXTILE"},
+                    {p.optCoRRE, "CoRRE", "CORRE"},
+                    {p.optRRE, "RRE", "RRE"},
+                    {p.optRaw, "Raw", "RAW"}}},
+        viewers_{{{p.optVNCviewer, "VNCviewer", "VNCVIEWER"},
+                  {p.optVNCBrowser, "Browser", "BROWSER"},
+                  {p.optVNCJava, "Java", "JAVA"}}},
+        rows_{{Choices(kEncodingValue, encodings_),
+               Text(kAuthWindowRetryValue, p.txtFindAuthWindowRetries, std::to_string(kDefaultAuthWindowRetries)),
+               Text(kAuthWindowCaptionValue, p.txtAuthWindowCaption, kDefaultAuthWindowCaption),
+               Check(OptionRow::Kind::OnOff, kMinimizeAfterConnectValue, p.chkMinimizeAfterConnect),
+               Check(OptionRow::Kind::OnOff, kSystrayIfMinimizedValue, p.chkSystrayIfMinimized),
+               Check(OptionRow::Kind::OnOff, kNoEncryptionValue, p.chkDisableEncryption),
+               Check(OptionRow::Kind::DefaultFlag, kAllowCopyRectValue, p.chkCopyRectEncoding),
+               Check(OptionRow::Kind::DefaultFlag, kSharedSessionValue, p.chkShared),
+               Check(OptionRow::Kind::DefaultFlag, kDeiconifyOnBellValue, p.chkBell),
+               Check(OptionRow::Kind::DefaultFlag, kDisableClipboardValue, p.chkDisableClipboard),
+               Check(OptionRow::Kind::DefaultFlag, kEmulate3ButtonsValue, p.chkEmulate3Buttons),
+               Check(OptionRow::Kind::DefaultFlag, kSwapMouseButtonsValue, p.chkSwapMouse),
+               Check(OptionRow::Kind::DefaultFlag, kRestrict8BitValue, p.chk8Bit),
+               Check(OptionRow::Kind::DefaultFlag, kViewOnlyValue, p.chkViewOnly),
+               Check(OptionRow::Kind::DefaultFlag, kFullScreenValue, p.chkFullScreen),
+               Check(OptionRow::Kind::DefaultFlag, kScaleValue, p.chkScale),
+               ScaleText(kScale1Name, p.txtScale1),
+               ScaleText(kScale2Name, p.txtScale2),
+               Text(kViewerPathValue, p.txtLocationOfVNCviewer),
+               Text(kJavaClassDirValue, p.txtLocationOfVNCClasses),
+               Text(kJavaRunnerValue, p.txtLocationOfJavaProgram),
+               Text(kBackgroundImageValue, p.txtBackgroundimage),
+               Choices(kPreferredViewerValue, viewers_),
+               Text(kJavaRunnerSwitchesValue, p.txtSwitchOther)}} {}
+  OptionTable(const OptionTable&) = delete;
+  OptionTable& operator=(const OptionTable&) = delete;
 
-// The connection defaults of the viewer page: each check box and the flag it stands for.
-struct DefaultFlag {
-  const char* name;
-  forms::CheckBox& box;
+  const std::array<OptionRow, 24>& Rows() const { return rows_; }
+
+  // Load takes the background picture before the connection defaults, and the paths after them.
+  static constexpr std::array<size_t, 24> kLoadOrder{0,  1,  2,  3,  4,  5,  21, 6,  7,  8,  9,  10,
+                                                     11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23};
+
+ private:
+  static OptionRow Choices(const char* name, std::span<const Choice> group) {
+    return {OptionRow::Kind::Choice, name, nullptr, nullptr, group};
+  }
+  static OptionRow Text(const char* name, forms::TextBox& box, std::string absent = {}) {
+    return {OptionRow::Kind::Text, name, &box, nullptr, {}, std::move(absent)};
+  }
+  static OptionRow ScaleText(const char* name, forms::TextBox& box) {
+    return {OptionRow::Kind::ScaleText, name, &box};
+  }
+  static OptionRow Check(OptionRow::Kind kind, const char* name, forms::CheckBox& box) {
+    return {kind, name, nullptr, &box};
+  }
+
+  std::array<Choice, 4> encodings_;
+  std::array<Choice, 3> viewers_;
+  std::array<OptionRow, 24> rows_;
 };
-std::array<DefaultFlag, 10> DefaultFlags(const dlgOptions::Parts& p) {
-  return {{{kAllowCopyRectValue, p.chkCopyRectEncoding},
-           {kSharedSessionValue, p.chkShared},
-           {kDeiconifyOnBellValue, p.chkBell},
-           {kDisableClipboardValue, p.chkDisableClipboard},
-           {kEmulate3ButtonsValue, p.chkEmulate3Buttons},
-           {kSwapMouseButtonsValue, p.chkSwapMouse},
-           {kRestrict8BitValue, p.chk8Bit},
-           {kViewOnlyValue, p.chkViewOnly},
-           {kFullScreenValue, p.chkFullScreen},
-           {kScaleValue, p.chkScale}}};
-}
 
 }  // namespace
 
@@ -228,17 +248,31 @@ void dlgOptions::Form_Activate() {
 
 void dlgOptions::LoadStoredValues(HKEY key) {
   const Parts& p = *parts_;
-  LoadChoice(key, kEncodingValue, Encodings(p));
-  for (const TextOption& option : TextOptions(p)) LoadText(key, option.name, option.box, option.absent);
-  for (const OnOffOption& option : OnOffOptions(p)) LoadOnOff(key, option.name, option.box);
-  for (const DefaultFlag& flag : DefaultFlags(p)) LoadDefaultFlag(key, flag.name, flag.box);
-  // The scale parts mean something only while scaling is on.
-  if (p.chkScale.Value() == 1) {
-    LoadText(key, kScale1Name, p.txtScale1);
-    LoadText(key, kScale2Name, p.txtScale2);
+  const OptionTable table(p);
+  for (size_t index : OptionTable::kLoadOrder) {
+    const OptionRow& row = table.Rows()[index];
+    switch (row.kind) {
+      case OptionRow::Kind::Choice:
+        // The viewer the program prefers is the one shown; an unknown text leaves both as they are.
+        if (const char* taken = LoadChoice(key, row.name, row.choices);
+            taken && std::string_view(row.name) == kPreferredViewerValue)
+          gOptions.PreferredViewer = taken;
+        break;
+      case OptionRow::Kind::Text:
+        LoadText(key, row.name, *row.box, row.absent);
+        break;
+      case OptionRow::Kind::ScaleText:
+        // The scale parts mean something only while scaling is on.
+        if (p.chkScale.Value() == 1) LoadText(key, row.name, *row.box);
+        break;
+      case OptionRow::Kind::OnOff:
+        LoadOnOff(key, row.name, *row.check);
+        break;
+      case OptionRow::Kind::DefaultFlag:
+        LoadDefaultFlag(key, row.name, *row.check);
+        break;
+    }
   }
-  // The viewer the program prefers is the one shown; an unknown text leaves both as they are.
-  if (const char* viewer = LoadChoice(key, kPreferredViewerValue, Viewers(p))) gOptions.PreferredViewer = viewer;
   // Without a class folder there is no Java viewer to run: its choice is off, and the VNC viewer is
   // chosen in place of whatever was stored.
   if (p.txtLocationOfVNCClasses.Text().empty()) {
@@ -254,16 +288,25 @@ void dlgOptions::cmdOK_Click() {
   // Without the product key nothing is written, and the options are read again all the same.
   if (RegKey root = CreateKey(HKEY_CURRENT_USER, ProductKey)) {
     const HKEY key = root.get();
-    WriteChoice(key, kEncodingValue, Encodings(p));
-    for (const TextOption& option : TextOptions(p)) WriteText(key, option.name, option.box);
-    for (const OnOffOption& option : OnOffOptions(p)) WriteFlag(key, option.name, option.box);
-    for (const DefaultFlag& flag : DefaultFlags(p)) WriteFlag(key, flag.name, flag.box);
-    // Unscaled, the former scale parts stay stored for the day scaling is on again.
-    if (p.chkScale.Value() == 1) {
-      WriteText(key, kScale1Name, p.txtScale1);
-      WriteText(key, kScale2Name, p.txtScale2);
+    const OptionTable table(p);
+    for (const OptionRow& row : table.Rows()) {
+      switch (row.kind) {
+        case OptionRow::Kind::Choice:
+          WriteChoice(key, row.name, row.choices);
+          break;
+        case OptionRow::Kind::Text:
+          WriteText(key, row.name, *row.box);
+          break;
+        case OptionRow::Kind::ScaleText:
+          // Unscaled, the former scale parts stay stored for the day scaling is on again.
+          if (p.chkScale.Value() == 1) WriteText(key, row.name, *row.box);
+          break;
+        case OptionRow::Kind::OnOff:
+        case OptionRow::Kind::DefaultFlag:
+          WriteFlag(key, row.name, *row.check);
+          break;
+      }
     }
-    WriteChoice(key, kPreferredViewerValue, Viewers(p));
   }
   ReadGlobalOptions(mainWindow_);
   UnloadForm();
