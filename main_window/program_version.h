@@ -4,17 +4,12 @@
 
 #include "core/string_table.h"
 #include "resources/string_ids.h"
+#include "resources/version_number.h"
 
 namespace corvana {
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionRevision = 2;
-
-// "1.1.2": what the layout upgrade writes as "Version".
-inline std::string VersionNumberText() {
-  return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
-}
+// "1.1.2": what the layout upgrade writes as "Version"; the program's version record holds the same.
+inline std::string VersionNumberText() { return CORVANA_VERSION_TEXT; }
 
 // "Version 1.1.2 (Deutsch)": the splash's version line.
 inline std::string VersionLine() { return "Version " + VersionNumberText() + " (" + LoadResString(IDS_LANGUAGE_NAME) + ")"; }
