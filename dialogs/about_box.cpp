@@ -29,17 +29,18 @@ forms::FormDecl AboutDeclaration() {
   f.caption = "About";
   f.tag = IdText(IDS_ABOUT_TITLE);
   f.clientWidth = 6000;
-  f.clientHeight = 4560;
+  f.clientHeight = 4860;
   f.borderStyle = forms::BorderStyle::FixedDialog;
   f.minButton = f.maxButton = false;
   f.controls = {
-      Decl("Label", "lblVersion", 240, 240, 3000, 255).Text("Version"),
-      Decl("Label", "lblPCAWversion", 3240, 240, 2520, 255).Extra("Alignment", "1"),
-      Decl("Label", "lblDisclaimer", 240, 600, 5520, 1260).Text("Warnung: ..."),
-      Decl("Label", "lblHomePage", 240, 1980, 2400, 255).Text("Homepage"),
-      Decl("Label", "Label1", 240, 2400, 3600, 255),
-      Decl("ListBox", "lstThanks", 240, 2700, 3960, 1620),
-      Decl("CommandButton", "cmdOK", 4545, 3945, 1215, 375).Text("OK").Extra("Default", "1").Extra("Cancel", "1"),
+      Decl("Label", "lblVersion", 240, 240, 5520, 255).Text("Version"),
+      // A line of its own: the server program's name and four-part version take most of it.
+      Decl("Label", "lblPCAWversion", 240, 540, 5520, 255),
+      Decl("Label", "lblDisclaimer", 240, 900, 5520, 1260).Text("Warnung: ..."),
+      Decl("Label", "lblHomePage", 240, 2280, 2400, 255).Text("Homepage"),
+      Decl("Label", "Label1", 240, 2700, 3600, 255),
+      Decl("ListBox", "lstThanks", 240, 3000, 3960, 1620),
+      Decl("CommandButton", "cmdOK", 4545, 4245, 1215, 375).Text("OK").Extra("Default", "1").Extra("Cancel", "1"),
       Decl("Timer", "Timer1").Disabled(),
   };
   return f;

@@ -23,6 +23,7 @@
 #include "support/real_input.h"
 #include "support/registry_sandbox.h"
 #include "support/window_picture.h"
+#include "win/handles.h"
 
 using namespace corvana;
 using namespace corvana::test;
@@ -99,10 +100,21 @@ TEST_F(AboutBoxTest, LoadFillsEveryTextAndTheThanksList) {
 }
 
 // The stand-in pcAnywhere server of tests/core/pcaw is registered: its program's version shows.
+// It is shown whole, on one line, in the label's own font.
 TEST_F(AboutBoxTest, ThePcAnywhereLineShowsTheInstalledServersVersion) {
   gPcAW.reset();
   Open();
-  EXPECT_EQ(p().lblPCAWversion.Caption(), "pcaw_stand_in_server.exe Version 10.5.32769.65535");
+  const std::string line = p().lblPCAWversion.Caption();
+  EXPECT_EQ(line, "pcaw_stand_in_server.exe Version 10.5.32769.65535");
+  HWND label = p().lblPCAWversion.hWnd();
+  WindowDc dc(label);
+  SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  ASSERT_TRUE(GetTextExtentPoint32A(dc.get(), line.c_str(), static_cast<int>(line.size()), &extent));
+  RECT client{};
+  GetClientRect(label, &client);
+  EXPECT_LE(extent.cx, client.right) << "the version line is cut off";
+  EXPECT_LE(extent.cy, client.bottom);
 }
 
 TEST_F(AboutBoxTest, TheThanksSelectionMovesOnEveryTickAndWrapsAfterTheEleventh) {
@@ -167,9 +179,9 @@ TEST_F(AboutBoxTest, OkAndEscCloseTheModalBox) {
   }
 }
 
-// The About box as the user sees it: <build>/about_box.png.
+// The About box as the user sees it, with the stand-in pcAnywhere installed: <build>/about_box.png.
 TEST_F(AboutBoxTest, Screenshot) {
-  RegistrySandbox sandbox(RegistrySandbox::CurrentUser | RegistrySandbox::ClassesRoot);
+  RegistrySandbox sandbox(RegistrySandbox::CurrentUser);
   // The mouse rests away from the link, which then shows as it does at first.
   SendMouse(0, {2, 2});
   Open();
