@@ -22,7 +22,7 @@ bool IsMenuItemMessage(UINT msg, WPARAM w, LPARAM l) {
   return false;
 }
 
-LRESULT CALLBACK RoutingProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
+LRESULT CALLBACK MenuWindowProc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
   auto* route = static_cast<Route*>(GetPropA(wnd, kRouteProperty));
   if (!route) return DefWindowProcA(wnd, msg, w, l);
   if (IsMenuItemMessage(msg, w, l)) {
@@ -43,7 +43,7 @@ class RoutedWindow {
     route_.items = &items;
     SetPropA(wnd_, kRouteProperty, &route_);
     route_.previous =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RoutingProc)));
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MenuWindowProc)));
   }
   ~RoutedWindow() {
     if (!IsWindow(wnd_)) return;
