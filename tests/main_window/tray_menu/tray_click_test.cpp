@@ -3,6 +3,8 @@
 // restores the window.
 #include <gmock/gmock.h>
 
+#include <functional>
+#include <optional>
 #include <thread>
 
 #include "core/global_options.h"
@@ -283,6 +285,53 @@ TEST_F(TrayClickTest, TheWaitingWindowStaysPaintedWhileALargeStoreIsRead) {
   });
   EXPECT_TRUE(checkedWhileBuilding) << "the store was read before the window could be looked at";
   EXPECT_TRUE(repainted);
+}
+
+// A window of the test's thread that runs Work when another thread asks: the thread answers what
+// it is sent also while it is inside the menu's loop, so Work sees the window as the menu leaves it.
+class ThisThreadAnswer {
+ public:
+  explicit ThisThreadAnswer(std::function<void()> work)
+      : work_(std::move(work)),
+        wnd_(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {
+    SetWindowLongPtrA(wnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(wnd_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ThisThreadAnswer::Proc)));
+  }
+  void AskFromAnotherThread() const { SendMessageA(wnd_.get(), WM_APP, 0, 0); }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
+    auto* self = reinterpret_cast<ThisThreadAnswer*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (msg == WM_APP) {
+      self->work_();
+      return 0;
+    }
+    return CallWindowProcA(self->previous_, wnd, msg, w, l);
+  }
+  std::function<void()> work_;
+  WindowHandle wnd_;
+  WNDPROC previous_ = nullptr;
+};
+
+TEST_F(TrayClickTest, WhileTheMenuIsOpenTheWatchdogRestsAndTheWaitingWindowIsGone) {
+  SeedStore();
+  MainForm& f = StartForClicks();
+  MoveMouse({300, 200});
+  std::optional<bool> watchdogOn, waitingShown;
+  const ThisThreadAnswer look([&] {
+    watchdogOn = f.Timer2().Enabled();
+    waitingShown = MenuWaitingWindow() != nullptr;
+  });
+  LeftClickWith(f, [&] {
+    if (!WaitForMenus(1)) return;
+    look.AskFromAnotherThread();
+    PressKey(VK_ESCAPE);
+  });
+  ASSERT_TRUE(watchdogOn && waitingShown) << "the open menu was never looked at";
+  EXPECT_FALSE(*watchdogOn);
+  EXPECT_FALSE(*waitingShown);
+  EXPECT_TRUE(f.Timer2().Enabled()) << "the watchdog runs again once the menu is closed";
 }
 
 // The open menu with a submenu, the pictures of the three kinds and a highlighted item.
