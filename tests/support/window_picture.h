@@ -44,24 +44,40 @@ inline bool SaveScreenPicture(RECT area, const std::string& path) {
   return static_cast<bool>(out);
 }
 
+// The deepest visible window at Point (client coordinates of Wnd), with Point made its own.
+inline HWND DeepestChildAt(HWND wnd, POINT& point) {
+  for (;;) {
+    HWND child = ChildWindowFromPointEx(wnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == wnd) return wnd;
+    MapWindowPoints(wnd, child, &point, 1);
+    wnd = child;
+  }
+}
+
 // Whether the screen shows what the window last painted, read at a few points of it. Under load
 // the display may lag behind: a window just shown can still be missing from the screen there.
 inline bool ScreenShowsWindow(HWND wnd) {
   RECT client{};
   GetClientRect(wnd, &client);
   const int w = client.right, h = client.bottom;
-  if (w <= 0 || h <= 0) return false;
-  POINT origin{0, 0};
-  ClientToScreen(wnd, &origin);
+  if (w <= 0 || h <= 0 || !IsWindowVisible(wnd)) return false;
   WindowDc screen(nullptr);
-  WindowDc own(wnd);
+  // A window not yet on the display reads black as the bare display does: only a point painted
+  // in another colour proves anything.
+  bool coloured = false;
   for (const POINT at : {POINT{w / 2, h / 2}, POINT{w / 4, h / 4}, POINT{3 * w / 4, h / 4}, POINT{w / 4, 3 * h / 4},
                          POINT{3 * w / 4, 3 * h / 4}}) {
-    // A point under a child window lies outside the window's own DC and reads as CLR_INVALID.
-    const COLORREF painted = GetPixel(own.get(), at.x, at.y);
-    if (painted != CLR_INVALID && GetPixel(screen.get(), origin.x + at.x, origin.y + at.y) != painted) return false;
+    POINT own = at;
+    HWND under = DeepestChildAt(wnd, own);
+    POINT onScreen = own;
+    ClientToScreen(under, &onScreen);
+    WindowDc dc(under);
+    const COLORREF painted = GetPixel(dc.get(), own.x, own.y);
+    if (painted == CLR_INVALID) continue;
+    if (GetPixel(screen.get(), onScreen.x, onScreen.y) != painted) return false;
+    coloured = coloured || painted != RGB(0, 0, 0);
   }
-  return true;
+  return coloured;
 }
 
 // The window's pixels on the screen as a 24-bit bottom-up BMP file, taken once the screen shows
