@@ -76,12 +76,7 @@ void DeleteSelectedListItems(MainForm& frmMain) {
     frmDelete.lblSource().SetText(item->Text());
     pbar.SetValue(pbar.Value() + 1);
     if (!frmMain.Loaded()) break;
-    {
-      // Drawn once for the item, by the repaint below: a removal that draws also scrolls the rest
-      // of the list up on the screen first.
-      forms::ListView::Batch quiet(list);
-      DeleteItem(frmMain, item);
-    }
+    DeleteItem(frmMain, item);
     list.Refresh();
     EnableToolbarButton(frmMain, "delete", list.ItemCount() > 0);
   }
