@@ -1,6 +1,7 @@
 #include "support/message_box_watcher.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corvana::test {
 namespace {
@@ -55,6 +56,22 @@ BOOL CALLBACK CollectStaticText(HWND wnd, LPARAM param) {
   return TRUE;
 }
 
+// The box's icon control holds one of the shared system icons, the very handle LoadIcon gives.
+MessageIcon IconOf(HWND box) {
+  constexpr int kIconControlId = 0x0440;
+  HWND control = GetDlgItem(box, kIconControlId);
+  if (!control) return MessageIcon::None;
+  const auto shown = reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0));
+  if (!shown) return MessageIcon::None;
+  const std::pair<LPCSTR, MessageIcon> known[] = {{IDI_HAND, MessageIcon::Critical},
+                                                  {IDI_QUESTION, MessageIcon::Question},
+                                                  {IDI_EXCLAMATION, MessageIcon::Exclamation},
+                                                  {IDI_ASTERISK, MessageIcon::Information}};
+  for (const auto& [id, icon] : known)
+    if (LoadIconA(nullptr, id) == shown) return icon;
+  return MessageIcon::Other;
+}
+
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(int button) : button_(button), thread_([this] { run(); }) {}
@@ -85,9 +102,10 @@ void MessageBoxWatcher::run() {
       }
       std::string text;
       EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+      const MessageIcon icon = IconOf(box);
       {
         std::lock_guard lock(mutex_);
-        seen_.push_back({WindowText(box), text});
+        seen_.push_back({WindowText(box), text, icon});
         answered_.push_back(box);
       }
       PostMessageA(box, WM_COMMAND, MAKEWPARAM(button_.load(), BN_CLICKED), 0);

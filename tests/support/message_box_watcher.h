@@ -5,15 +5,26 @@
 
 #include <atomic>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace corvana::test {
 
+// The icon a message box showed, named as the old program's language names the icon styles
+// (MB_ICONERROR shows Critical, MB_ICONWARNING Exclamation, MB_ICONINFORMATION Information).
+enum class MessageIcon { None, Critical, Question, Exclamation, Information, Other };
+
+inline void PrintTo(MessageIcon icon, std::ostream* out) {
+  static const char* const names[] = {"None", "Critical", "Question", "Exclamation", "Information", "Other"};
+  *out << names[static_cast<int>(icon)];
+}
+
 struct SeenMessageBox {
   std::string title;
   std::string text;
+  MessageIcon icon = MessageIcon::None;
 };
 
 class MessageBoxWatcher {

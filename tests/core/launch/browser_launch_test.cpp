@@ -27,6 +27,7 @@ class BrowserLaunch : public ::testing::Test {
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, "VNC Corvana");
     EXPECT_EQ(seen[0].text, LoadResString(IDS_BROWSER_NOT_STARTED));
+    EXPECT_EQ(seen[0].icon, MessageIcon::Critical);
   }
   RegistrySandbox sandbox_{RegistrySandbox::CurrentUser | RegistrySandbox::ClassesRoot};
 };

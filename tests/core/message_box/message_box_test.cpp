@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/string_table.h"
 #include "resources/string_ids.h"
 #include "support/message_box_watcher.h"
@@ -20,6 +22,24 @@ TEST(MessageBox, TakesTextFromTheTableAndTheTitleRules) {
   EXPECT_NE(seen[0].text.find(LoadResString(IDS_KEY_NOT_OPENED) + "\n" + "Software\\X"), std::string::npos)
       << seen[0].text;
   EXPECT_EQ(seen[1].title, "VNCCorvana");
+}
+
+// The tests read a message's icon through the watcher; it must tell every style apart.
+TEST(MessageBox, ShowsTheIconOfItsStyle) {
+  const std::pair<UINT, test::MessageIcon> cases[] = {{MB_ICONERROR, test::MessageIcon::Critical},
+                                                      {MB_ICONQUESTION, test::MessageIcon::Question},
+                                                      {MB_ICONEXCLAMATION, test::MessageIcon::Exclamation},
+                                                      {MB_ICONINFORMATION, test::MessageIcon::Information},
+                                                      {0, test::MessageIcon::None}};
+  test::MessageBoxWatcher watcher;
+  for (const auto& [style, icon] : cases) {
+    SCOPED_TRACE(style);
+    watcher.clear();
+    ShowMessage("icon", MB_OK | style);
+    auto seen = watcher.seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].icon, icon);
+  }
 }
 
 TEST(StringTable, UnknownIdReadsEmpty) {

@@ -107,11 +107,12 @@ class ConnectTest : public BrowseTest {
     ChooseWith([&] { RightClick(ItemPoint(ItemNamed(item))); }, path);
   }
 
-  void ExpectOnlyMessage(const std::string& title, int textId) {
+  void ExpectOnlyMessage(const std::string& title, int textId, MessageIcon icon) {
     auto seen = boxes.seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, title);
     EXPECT_EQ(seen[0].text, LoadResString(textId));
+    EXPECT_EQ(seen[0].icon, icon);
     boxes.clear();
   }
 
@@ -144,7 +145,7 @@ TEST_F(ConnectTest, TheBrowserOpensTheJavaViewerPageOfTheDisplay) {
     refusedRecords.push_back(FreshRecordBase());
     StandInSettings settings(refusedRecords.back());
     Choose(name, kBrowser);
-    ExpectOnlyMessage(kDisplayTitle, IDS_VALUE_NOT_NUMERIC);
+    ExpectOnlyMessage(kDisplayTitle, IDS_VALUE_NOT_NUMERIC, MessageIcon::Critical);
   }
   const std::pair<const char*, const char*> started[] = {
       {"one", "http://srv:5801"}, {"zero", "http://srv0:5800"}, {"top", "http://srvmax:32767"}};
@@ -266,14 +267,14 @@ TEST_F(ConnectTest, JavaRefusesWithoutClassFolderOrPortAndSaysWhyARunnerDidNotSt
   };
   gOptions.JavaClassDir = "";
   refused("good");
-  ExpectOnlyMessage("VNC Corvana Java Viewer", IDS_JAVA_CLASSES_NOT_SET);
+  ExpectOnlyMessage("VNC Corvana Java Viewer", IDS_JAVA_CLASSES_NOT_SET, MessageIcon::Exclamation);
   // A class folder that is not there: nothing at all.
   gOptions.JavaClassDir = TempFolder() + "no such classes " + std::to_string(GetCurrentProcessId());
   refused("good");
   EXPECT_TRUE(boxes.seen().empty());
   gOptions.JavaClassDir = ClassFolder();
   refused("word");
-  ExpectOnlyMessage(kDisplayTitle, IDS_VALUE_NOT_NUMERIC);
+  ExpectOnlyMessage(kDisplayTitle, IDS_VALUE_NOT_NUMERIC, MessageIcon::Critical);
 
   // A runner that is not there: the reason, a line break and the command line.
   gOptions.JavaRunner = ProgramFolder() + "\\no_such_runner.exe";
@@ -281,6 +282,7 @@ TEST_F(ConnectTest, JavaRefusesWithoutClassFolderOrPortAndSaysWhyARunnerDidNotSt
   auto seen = boxes.seen();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, "VNC Corvana Start Java Viewer");
+  EXPECT_EQ(seen[0].icon, MessageIcon::Exclamation);
   const std::string command = gOptions.JavaRunner + " -cp " + ShortForm(gOptions.JavaClassDir) +
                               " HOST srv PORT 5901 PASSWORD \"pw\"";
   EXPECT_THAT(seen[0].text, EndsWith("\r\n" + command));
@@ -443,6 +445,7 @@ TEST_F(ConnectTest, TheRfbVersionOfAServerAndOfARefusedPortEachFromAFreshForm) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, kApplicationTitle);
   EXPECT_EQ(seen[0].text, "RFB Version 3.8");
+  EXPECT_EQ(seen[0].icon, MessageIcon::Information);
   EXPECT_EQ(FindWindowA(nullptr, "frmViewer"), nullptr);
   boxes.clear();
   // A control that read a version keeps it; a fresh one has none for a port that refuses.
@@ -451,10 +454,11 @@ TEST_F(ConnectTest, TheRfbVersionOfAServerAndOfARefusedPortEachFromAFreshForm) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, kApplicationTitle);
   EXPECT_EQ(seen[0].text, "Can not get Information");
+  EXPECT_EQ(seen[0].icon, MessageIcon::Information);
   EXPECT_EQ(FindWindowA(nullptr, "frmViewer"), nullptr);
   boxes.clear();
   Choose("word", kRfbVersion);
-  ExpectOnlyMessage(kDisplayTitle, IDS_VALUE_NOT_NUMERIC);
+  ExpectOnlyMessage(kDisplayTitle, IDS_VALUE_NOT_NUMERIC, MessageIcon::Critical);
 }
 
 // The real server that the test command starts (tests/rfb_probe_control/xvnc_fixture.sh).
@@ -469,6 +473,7 @@ TEST_F(ConnectTest, TigerVncAnswersWithItsRfbVersion) {
   auto seen = boxes.seen();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].text, "RFB Version 3.8");
+  EXPECT_EQ(seen[0].icon, MessageIcon::Information);
 }
 
 }  // namespace
