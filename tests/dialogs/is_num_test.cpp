@@ -6,16 +6,13 @@
 
 #include <string>
 
+#include "support/decimal_separator.h"
+
 using corvana::dialogs::IsNum;
 using corvana::dialogs::ToNum;
+using corvana::test::DecimalSeparator;
 
 namespace {
-
-std::string DecimalSeparator() {
-  char text[8] = {};
-  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, sizeof text);
-  return text;
-}
 
 TEST(IsNum, TakesWhatConvertsToA32BitInteger) {
   const std::string half = "1" + DecimalSeparator() + "5";

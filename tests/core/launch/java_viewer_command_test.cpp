@@ -10,6 +10,7 @@
 
 #include "core/process_start.h"
 #include "core/service_port.h"
+#include "support/decimal_separator.h"
 #include "support/own_desktop/stand_in_control.h"
 
 using namespace corvana;
@@ -62,8 +63,9 @@ TEST(ShortPathName, GivesTheShortFormOfAnExistingFolderAndNothingForAMissingOne)
 }
 
 TEST(DisplayPort16, AddsTheDisplayAsA16BitNumber) {
+  const std::string dot = DecimalSeparator();
   struct Case {
-    const char* display;
+    std::string display;
     int base;
     std::optional<int> port;
   } cases[] = {
@@ -74,6 +76,16 @@ TEST(DisplayPort16, AddsTheDisplayAsA16BitNumber) {
       {"26967", kJavaViewerPortBase, 32767},
       {"26867", kVncPortBase, 32767},
       {"-5799", kJavaViewerPortBase, 1},
+      // A fraction rounds to the nearest whole number, a half to the even one, before the range
+      // is checked.
+      {"1" + dot + "4", kJavaViewerPortBase, 5801},
+      {"1" + dot + "5", kJavaViewerPortBase, 5802},
+      {"2" + dot + "5", kJavaViewerPortBase, 5802},
+      {"-0" + dot + "5", kVncPortBase, 5900},
+      {"26967" + dot + "4", kJavaViewerPortBase, 32767},
+      {"26967" + dot + "5", kJavaViewerPortBase, std::nullopt},
+      {"-5798" + dot + "5", kJavaViewerPortBase, 2},
+      {"-5799" + dot + "5", kJavaViewerPortBase, std::nullopt},
       // No number, or no port.
       {"", kJavaViewerPortBase, std::nullopt},
       {"abc", kJavaViewerPortBase, std::nullopt},
@@ -84,7 +96,7 @@ TEST(DisplayPort16, AddsTheDisplayAsA16BitNumber) {
       {"-5800", kJavaViewerPortBase, std::nullopt},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("'") + c.display + "' + " + std::to_string(c.base));
+    SCOPED_TRACE("'" + c.display + "' + " + std::to_string(c.base));
     EXPECT_EQ(DisplayPort16(c.display, c.base), c.port);
   }
 }
