@@ -142,6 +142,40 @@ TEST_F(DeleteTest, CancelLeavesTheRestInTheListAndTheStore) {
   EXPECT_EQ(CountSelected(f.lstItems()), 2);
 }
 
+// With nothing selected after the delete the panel keeps the gone item's name and the file panel
+// as they were, and describes no connection any more.
+TEST_F(DeleteTest, WithNothingSelectedAfterwardsThePanelKeepsTheNameButNotTheInfo) {
+  Folder("F");
+  Connection("F", "a");
+  Connection("F", "b");
+  Folder("F\\Sub");
+  ASSERT_TRUE(SetPcAWFile("F\\desk", "C:\\nowhere\\desk.chf"));
+  MainForm& f = StartInFront();
+  OpenFolder("F");
+  boxes.setButton(IDYES);
+  auto filePanel = [&] { return f.StatusBar1().PanelByKey("file")->Text(); };
+  const struct {
+    const char* name;
+    bool showsFile;
+  } cases[] = {{"desk", true}, {"a", false}, {"Sub", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SelectItems({c.name});
+    ASSERT_TRUE(PumpUntil([&] { return f.txtItemName().Text() == c.name && !f.txtConnInfo().Text().empty(); }));
+    const std::string file = filePanel();
+    ASSERT_EQ(!file.empty(), c.showsFile) << file;
+    const int count = f.lstItems().ItemCount();
+    PressInList(VK_DELETE);
+    ASSERT_TRUE(PumpUntil([&] { return f.lstItems().ItemCount() == count - 1; }, 20000));
+    Pump();
+    ASSERT_EQ(CountSelected(f.lstItems()), 0);
+    EXPECT_EQ(f.txtItemName().Text(), c.name);
+    EXPECT_EQ(f.txtConnInfo().Text(), "");
+    EXPECT_EQ(filePanel(), file);
+  }
+  EXPECT_THAT(ListTexts(), ElementsAre("b"));
+}
+
 // The list stays usable while the loop runs; an item selected meanwhile was never asked about and
 // stays.
 TEST_F(DeleteTest, AnItemSelectedWhileTheLoopRunsIsNotDeletedUnasked) {
