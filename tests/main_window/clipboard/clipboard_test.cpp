@@ -194,13 +194,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoFolderPasteTest,
 struct ModeCase {
   const char* label;
   bool cut;
-  int captionId;
+  int captionId;  // the progress window's
+  int titleId;    // the paste's messages'
 };
 
-class PasteProgressTest : public PasteTest, public ::testing::WithParamInterface<ModeCase> {};
+class PasteModeTest : public PasteTest, public ::testing::WithParamInterface<ModeCase> {};
 
 // An entry whose key has gone since it was copied is skipped without a step of the bar.
-TEST_P(PasteProgressTest, TheBarAdvancesOnlyForEntriesReallyCopied) {
+TEST_P(PasteModeTest, TheBarAdvancesOnlyForEntriesReallyCopied) {
   const ModeCase& c = GetParam();
   Folder("F");
   for (const char* name : {"a", "b", "c"}) Connection("F", name, std::string("h") + name);
@@ -230,9 +231,40 @@ TEST_P(PasteProgressTest, TheBarAdvancesOnlyForEntriesReallyCopied) {
   EXPECT_EQ(watch.seen.rect.top, forms::TwipsToPixelsY(f.Top() + 100));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PasteProgressTest,
-                         ::testing::Values(ModeCase{"Copy", false, IDS_PROGRESS_COPYING},
-                                           ModeCase{"Cut", true, IDS_PROGRESS_MOVING}),
+// A source the copy cannot take whole (a sub-key that does not open) stays where it was, also
+// when it was cut; the part-copy goes, a message says so, and the next entry is pasted as usual.
+TEST_P(PasteModeTest, AnEntryWhoseCopyIsIncompleteKeepsItsSourceAndTheNextOneIsPasted) {
+  const ModeCase& c = GetParam();
+  Folder("F");
+  Connection("F", "X", "hx");
+  Connection("F", "Y", "hy");
+  Folder("T");
+  RegKey x = OpenStoreKey("F\\X");
+  ASSERT_TRUE(MakeDanglingLink(x.get(), "Stuck"));
+  MainForm& f = StartInFront();
+  OpenFolder("F");
+  CopyWithKeys({"X", "Y"}, c.cut);
+  OpenFolder("T");
+  boxes.clear();
+  PasteWithKeys();
+  RemoveDanglingLink(x.get(), "Stuck");
+  const auto seen = boxes.seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "X" + LoadResString(IDS_COPY_INCOMPLETE));
+  EXPECT_EQ(seen[0].title, LoadResString(c.titleId));
+  EXPECT_EQ(seen[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(Host("F\\X"), "hx");
+  EXPECT_TRUE(PathExists("F\\X\\Display"));
+  EXPECT_FALSE(PathExists("T\\X"));
+  EXPECT_EQ(Host("T\\Y"), "hy");
+  EXPECT_EQ(PathExists("F\\Y"), !c.cut);
+  EXPECT_THAT(ListTexts(), ElementsAre("Y"));
+  EXPECT_FALSE(f.HasClip);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PasteModeTest,
+                         ::testing::Values(ModeCase{"Copy", false, IDS_PROGRESS_COPYING, IDS_MENU_COPY},
+                                           ModeCase{"Cut", true, IDS_PROGRESS_MOVING, IDS_MENU_CUT}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 struct StopCase {
@@ -271,35 +303,6 @@ TEST_P(PasteCancelTest, DuringTheFirstEntryFinishesItAndStartsNoOther) {
 INSTANTIATE_TEST_SUITE_P(Cases, PasteCancelTest,
                          ::testing::Values(StopCase{"CancelButton", ClickCancel}, StopCase{"CloseBox", ClickCloseBox}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-// A source the copy cannot take whole (a sub-key that does not open) stays where it was, the
-// part-copy goes, a message says so, and the next entry is moved as usual.
-TEST_F(PasteTest, ACutWhoseCopyIsIncompleteKeepsItsSourceAndGoesOnWithTheNextEntry) {
-  Folder("F");
-  Connection("F", "X", "hx");
-  Connection("F", "Y", "hy");
-  Folder("T");
-  RegKey x = OpenStoreKey("F\\X");
-  ASSERT_TRUE(MakeDanglingLink(x.get(), "Stuck"));
-  MainForm& f = StartInFront();
-  OpenFolder("F");
-  CopyWithKeys({"X", "Y"}, true);
-  OpenFolder("T");
-  boxes.clear();
-  PasteWithKeys();
-  RemoveDanglingLink(x.get(), "Stuck");
-  const auto seen = boxes.seen();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].text, "X" + LoadResString(IDS_COPY_INCOMPLETE));
-  EXPECT_EQ(seen[0].title, LoadResString(IDS_MENU_CUT));
-  EXPECT_EQ(Host("F\\X"), "hx");
-  EXPECT_TRUE(PathExists("F\\X\\Display"));
-  EXPECT_FALSE(PathExists("T\\X"));
-  EXPECT_EQ(Host("T\\Y"), "hy");
-  EXPECT_FALSE(PathExists("F\\Y"));
-  EXPECT_THAT(ListTexts(), ElementsAre("Y"));
-  EXPECT_FALSE(f.HasClip);
-}
 
 // A target key that cannot be created (below a volatile folder the registry takes only volatile
 // keys) skips the entry without a message; the cut source stays.
