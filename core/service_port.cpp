@@ -11,8 +11,8 @@ constexpr int kHighest16BitValue = 32767;
 }  // namespace
 
 std::optional<int> DisplayPort16(const std::string& Display, int Base) {
-  // The platform's conversion of a text to a 16-bit integer, as the old program's arithmetic
-  // made it: blanks, signs and decimals accepted, rounded, an overflow refused.
+  // The platform's conversion of a text to a 16-bit integer, as the program has always
+  // converted it: blanks, signs and decimals accepted, rounded, an overflow refused.
   std::optional<short> display = com::Variant(Display).asShort();
   if (!display) return std::nullopt;
   const int sum = *display + Base;

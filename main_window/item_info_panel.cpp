@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// The display as the old program read it: its leading digits, 0 when there are none.
+// The display as the panel has always read it: its leading digits, 0 when there are none.
 long DisplayNumber(const std::string& display) {
   size_t i = 0;
   while (i < display.size() && display[i] == ' ') ++i;

@@ -12,7 +12,7 @@
 
 namespace corvana::test {
 
-// The icon a message box showed, named as the old program's language names the icon styles
+// The icon a message box showed, named by what it says
 // (MB_ICONERROR shows Critical, MB_ICONWARNING Exclamation, MB_ICONINFORMATION Information).
 enum class MessageIcon { None, Critical, Question, Exclamation, Information, Other };
 
