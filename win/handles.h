@@ -147,10 +147,13 @@ struct TaskMemoryTraits {
 };
 using TaskMemory = UniqueHandle<TaskMemoryTraits>;
 
-// A DC from GetDC, released to its window.
+// A DC from GetDC (the client area) or GetWindowDC (the whole window, frame and caption too),
+// released to its window.
 class WindowDc {
  public:
-  explicit WindowDc(HWND wnd) noexcept : wnd_(wnd), dc_(GetDC(wnd)) {}
+  enum Area { Client, Whole };
+  explicit WindowDc(HWND wnd, Area area = Client) noexcept
+      : wnd_(wnd), dc_(area == Whole ? GetWindowDC(wnd) : GetDC(wnd)) {}
   ~WindowDc() {
     if (dc_) ReleaseDC(wnd_, dc_);
   }
